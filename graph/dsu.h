@@ -1,0 +1,19 @@
+// Disjoint-set forest over the islands, for the minimum-total computation.
+#pragma once
+#include <cstdint>
+
+#include "instance/tables.h"
+
+// Parent link of island i; a representative links to itself. Written by the dj*.
+extern std::int32_t root[MAXN];
+
+// Makes every island 0..N-1 its own set; does nothing when N <= 0.
+void djInit();
+
+// The representative of x's set; every island on the way is re-pointed straight to
+// it. Iterative, so a parent chain of MAXN-1 links costs no stack.
+std::int32_t djFind(std::int32_t x);
+
+// Joins the sets of a and b, placing a's representative under b's (no rank).
+// Returns false, with paths compressed but sets unchanged, when they were one set.
+bool djUnion(std::int32_t a, std::int32_t b);

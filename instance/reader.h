@@ -1,0 +1,27 @@
+// Streaming reader of whitespace-separated numbers from standard input.
+// Reproduces the C library's "%d" and "%lf" conversions on every form a file can
+// hold, over one fixed buffer: memory does not grow with the file.
+#pragma once
+#include <cstdint>
+
+// Outcome of one read. On anything but ok the value is left untouched.
+enum class Scan {
+  ok,
+  end,        // only white space was left before the end of the file
+  not_number, // the next token does not start a number of the asked kind
+  too_big,    // an integer beyond signed 32 bits ("%d" has no defined result)
+  unreadable, // the file could not be read (an I/O error, a directory)
+};
+
+// Rebinds standard input onto the file at path and forgets any buffered input.
+// Returns false when the file cannot be opened; standard input is then unusable.
+bool input_bind(const char *path);
+
+// "%d": skips white space, takes an optional sign and the digits up to the first
+// non-digit, which stays unread. Overflow stops at the digit that causes it.
+Scan read_int(std::int32_t &value);
+
+// "%lf": skips white space and takes the longest prefix that glibc's scanf takes
+// (decimal, hexadecimal "0x", "inf", "infinity", "nan"), converted as strtod
+// converts the same text, bit for bit. Out-of-range values become ±inf or ±0.
+Scan read_real(double &value);

@@ -1,0 +1,18 @@
+// The portal registry: finds a portal from the two islands it joins.
+#pragma once
+#include <cstdint>
+
+// Registers portal index under the key (larger of a and b, smaller of a and b);
+// a later registration of the same pair replaces the earlier one. Both ends must
+// lie in 0..MAXN-1. Takes effect for look-ups after registry_seal().
+void add_edge(std::int32_t a, std::int32_t b, std::int32_t index);
+
+// Orders the registrations once all are made; call after loading, before look-ups.
+void registry_seal();
+
+// The portal registered for the pair u, v in either order, or -1 when no portal is
+// (for instance when either number is negative). Never adds to the registry.
+std::int32_t find_edge(std::int32_t u, std::int32_t v);
+
+// Forgets every registration.
+void registry_clear();
