@@ -1,0 +1,201 @@
+// Every outcome through the real binary: exact bytes of both streams, exit status.
+#include <gtest/gtest.h>
+#include <string>
+
+#include "judge/verdict.h"
+#include "support/binary.h"
+#include "support/files.h"
+
+namespace {
+
+// Islands 0..3, T = 3, X = 2. At t = 3 portal costs are 4, 5, -3, 7.5, 1: the
+// cheapest plan takes portals 2, 4, 0 for 6 - 3 + 1 + 4 = 8, the best over all t.
+const char kIslands[] = "4 5 3 2\n0 1 10 2\n1 2 8 1\n2 3 6 3\n0 3 9 0.5\n1 3 7 2\n";
+
+const std::string kScore0 = "0.000000\n", kScore03 = "0.300000\n", kScore1 = "1.000000\n";
+
+struct Case {
+  const char *name;
+  std::string instance, answer, plan;
+  std::string out, err; // err may hold {instance} and {answer}, replaced by the paths
+  int status;
+};
+
+std::string fill_paths(std::string text, const std::string &instance, const std::string &answer) {
+  for (auto [key, value] : {std::pair{std::string("{instance}"), instance},
+                            std::pair{std::string("{answer}"), answer}})
+    if (auto at = text.find(key); at != std::string::npos)
+      text.replace(at, key.size(), value);
+  return text;
+}
+
+void expect_case(const Case &c) {
+  SCOPED_TRACE(c.name);
+  std::string paths[] = {temp_file(c.instance), temp_file(c.answer), temp_file(c.plan)};
+  Outcome o = run_binary({paths[0], paths[1], paths[2]});
+  EXPECT_EQ(o.status, c.status);
+  EXPECT_EQ(o.out, c.out);
+  EXPECT_EQ(o.err, fill_paths(c.err, paths[0], paths[1]));
+}
+
+TEST(EndToEnd, EveryVerdict) {
+  using namespace message;
+  const Case cases[] = {
+      {"optimal_at_T", kIslands, "8\n", "3 3\n3 2\n1 3\n0 1\n", kScore1, optimal, 0},
+      {"optimal_ends_reversed_any_order", kIslands, "8", "3 3 1 0 2 3 3 1", kScore1, optimal, 0},
+      {"optimal_signs_and_zeros", kIslands, "8", "+3 0003 3 +2 1 3 -0 1", kScore1, optimal, 0},
+      {"optimal_trailing_garbage_unread", kIslands, "8", "3 3 3 2 1 3 0 1 x y \x80", kScore1,
+       optimal, 0},
+      {"optimal_answer_within_abs_tolerance", kIslands, "7.9999991", "3 3 3 2 1 3 0 1", kScore1,
+       optimal, 0},
+      {"cheapest_at_t1_not_best", kIslands, "8", "1 3\n2 3\n1 3\n0 1\n", kScore03, t_not_best, 0},
+      {"cheapest_at_t0_not_best", kIslands, "8", "0 3 2 3 1 3 0 3", kScore03, t_not_best, 0},
+      {"answer_just_outside_abs_tolerance", kIslands, "7.999999", "3 3 3 2 1 3 0 1", kScore03,
+       t_not_best, 0},
+      {"not_cheapest", kIslands, "8", "3 3 2 3 1 3 0 3", kScore0, not_cheapest, 0},
+      {"not_cheapest_extra_portal", kIslands, "8", "3 4 2 3 1 3 0 1 1 2", kScore0, not_cheapest,
+       0},
+      {"not_connected", kIslands, "8", "3 2 2 3 1 3", kScore0, not_connected, 0},
+      {"not_connected_k0", kIslands, "8", "3 0", kScore0, not_connected, 0},
+      {"not_connected_k_negative", kIslands, "8", "3 -5 junk", kScore0, not_connected, 0},
+      {"repeated_reversed", kIslands, "8", "3 3 2 3 3 2 0 1", kScore0, repeated_portal, 0},
+      {"repeated_same_order", kIslands, "8", "3 3 2 3 2 3 x", kScore0, repeated_portal, 0},
+      {"invalid_pair", kIslands, "8", "3 3 0 2 x", kScore0, invalid_portal, 0},
+      {"invalid_negative_island", kIslands, "8", "3 1 -1 0", kScore0, invalid_portal, 0},
+      {"invalid_island_beyond_n", kIslands, "8", "3 1 4 0", kScore0, invalid_portal, 0},
+      {"invalid_loop", kIslands, "8", "3 1 2 2", kScore0, invalid_portal, 0},
+      {"t_negative", kIslands, "8", "-1 3 3 2 1 3 0 1", kScore0, t_out_of_range, 0},
+      {"t_above_T", kIslands, "8", "4 3 3 2 1 3 0 1", kScore0, t_out_of_range, 0},
+      {"t_range_before_bad_lines", kIslands, "8", "4 3 x y", kScore0, t_out_of_range, 0},
+      {"format_empty", kIslands, "8", "", kScore0, bad_format, 0},
+      {"format_white_space_only", kIslands, "8", " \n\t\r\n", kScore0, bad_format, 0},
+      {"format_single_integer", kIslands, "8", "3", kScore0, bad_format, 0},
+      {"format_k_not_number", kIslands, "8", "3 x", kScore0, bad_format, 0},
+      {"format_t_real", kIslands, "8", "3.0 3", kScore0, bad_format, 0},
+      {"format_t_beyond_32_bits", kIslands, "8", "2147483648 3", kScore0, bad_format, 0},
+      {"format_k_beyond_32_bits", kIslands, "8", "3 99999999999999999999", kScore0, bad_format,
+       0},
+      {"format_island_beyond_32_bits", kIslands, "8", "3 3 3 2 1 3 0 4294967296", kScore0,
+       bad_format, 0},
+      {"format_missing_line", kIslands, "8", "3 3 3 2 1 3", kScore0, bad_format, 0},
+      {"format_missing_line_when_connected", kIslands, "8", "3 4 3 2 1 3 0 1", kScore0,
+       bad_format, 0},
+      {"format_digit_then_letter", kIslands, "8", "3 3 3 2x", kScore0, bad_format, 0},
+      {"format_comma", kIslands, "8", "3 3 3,2 1 3 0 1", kScore0, bad_format, 0},
+      {"format_nul_byte", kIslands, "8", std::string("3 3 3\0 2", 8), kScore0, bad_format, 0},
+      {"format_before_repeat", kIslands, "8", "3 3 2 3 x 3 2", kScore0, bad_format, 0},
+  };
+  for (const Case &c : cases)
+    expect_case(c);
+}
+
+TEST(EndToEnd, InstanceRules) {
+  using namespace message;
+  const Case cases[] = {
+      // One island and no portal: the total is t·X alone.
+      {"single_island_optimal", "1 0 5 2", "10", "5 0", kScore1, optimal, 0},
+      {"single_island_not_best", "1 0 5 2", "4", "5 0", kScore03, t_not_best, 0},
+      // No number in the answer file: the reference total is 0.
+      {"empty_answer_is_zero", "2 1 1 0\n0 1 1 1\n", "", "1 1 0 1", kScore1, optimal, 0},
+      {"garbage_answer_is_zero", "2 1 1 0\n0 1 1 1\n", "x5", "1 1 1 0", kScore1, optimal, 0},
+      // The later of two portals on one pair is the one a plan names.
+      {"duplicate_pair_later_cheaper", "2 2 0 0\n0 1 5 0\n1 0 3 0\n", "3", "0 1 0 1", kScore1,
+       optimal, 0},
+      {"duplicate_pair_later_dearer", "2 2 0 0\n0 1 3 0\n1 0 5 0\n", "3", "0 1 1 0", kScore0,
+       not_cheapest, 0},
+      {"loop_of_cost_zero_may_be_added", "2 2 0 0\n0 1 3 0\n1 1 0 0\n", "3", "0 2 1 1 0 1",
+       kScore1, optimal, 0},
+      {"loop_of_negative_cost_is_not_cheapest", "1 1 0 0\n0 0 -1 0\n", "0", "0 1 0 0", kScore0,
+       not_cheapest, 0},
+      {"no_islands", "0 0 0 0", "0", "0 0", kScore1, optimal, 0},
+      {"negative_T_rejects_every_t", "1 0 -1 0", "0", "0 0", kScore0, t_out_of_range, 0},
+      // Large totals: the relative tolerance 1e-8 of the reference decides.
+      {"relative_tolerance_inside", "1 0 3 1e9", "3000000029", "3 0", kScore1, optimal, 0},
+      {"relative_tolerance_outside", "1 0 3 1e9", "2999999969", "3 0", kScore03, t_not_best, 0},
+  };
+  for (const Case &c : cases)
+    expect_case(c);
+}
+
+TEST(EndToEnd, BrokenJudgeDataIsACheckerFailure) {
+  const std::string f = "評測資料錯誤：";
+  const Case cases[] = {
+      {"n_above_capacity", "262145 0 1 1", "0", "0 0", "",
+       f + "題目檔開頭的 N = 262145 超過上限 262144：{instance}\n", 1},
+      {"island_out_of_range", "3 1 1 1\n0 3 1 1", "0", "0 0", "",
+       f + "題目檔第 1 筆傳送門資料的 et = 3 不是 0 到 N-1 的島嶼編號（N = 3）：{instance}\n", 1},
+      {"instance_ends_early", "3 2 1 1\n0 1 1 1\n", "0", "0 0", "",
+       f + "題目檔在讀到第 2 筆傳送門資料的 es 之前就結束了：{instance}\n", 1},
+      {"instance_not_number", "3 2 1 1\n0 1 1 1\n1 2 x", "0", "0 0", "",
+       f + "題目檔第 2 筆傳送門資料的 ec 不是數字：{instance}\n", 1},
+      {"instance_cost_infinite", "3 1 1 1\n0 1 1 inf", "0", "0 0", "",
+       f + "題目檔第 1 筆傳送門資料的 er 不是有限數（inf）：{instance}\n", 1},
+      {"answer_inf", kIslands, "inf", "3 3 3 2 1 3 0 1", "",
+       f + "答案檔的參考總成本不是有限數（inf）：{answer}\n", 1},
+      {"answer_nan", kIslands, "nan", "x", "", f + "答案檔的參考總成本不是有限數（nan）：{answer}\n",
+       1},
+      {"answer_overflows", kIslands, "-1e999", "", "",
+       f + "答案檔的參考總成本不是有限數（-inf）：{answer}\n", 1},
+      {"minimum_total_overflows_by_x", "1 0 3 1e308", "0", "3 0", "",
+       f + "t = 3 時的最小總成本不是有限數（inf），題目檔的成本溢位\n", 1},
+      {"minimum_total_overflows_by_costs", "2 1 2 0\n0 1 -1e308 1e308", "0", "2 1 x", "",
+       f + "t = 2 時的最小總成本不是有限數（-inf），題目檔的成本溢位\n", 1},
+      {"plan_beats_answer", kIslands, "9", "3 3 3 2 1 3 0 1", "",
+       f + "輸出的建設方案總成本 8 低於答案檔的參考總成本 9，答案檔有誤\n", 1},
+      {"plan_beats_answer_just_outside_tolerance", kIslands, "8.0000011", "3 3 3 2 1 3 0 1", "",
+       f + "輸出的建設方案總成本 8 低於答案檔的參考總成本 8.0000011000000004，答案檔有誤\n", 1},
+  };
+  for (const Case &c : cases)
+    expect_case(c);
+}
+
+TEST(EndToEnd, MissingArgumentsAndFiles) {
+  const std::string usage = "評測資料錯誤：參數不足，用法：checker 題目檔 答案檔 輸出檔\n";
+  std::string instance = temp_file(kIslands), answer = temp_file("8"),
+              plan = temp_file("3 3 3 2 1 3 0 1");
+  for (const std::vector<std::string> &args :
+       {std::vector<std::string>{}, {instance}, {instance, answer}}) {
+    Outcome o = run_binary(args);
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, usage);
+  }
+  Outcome extra = run_binary({instance, answer, plan, "ignored"});
+  EXPECT_EQ(extra.out, kScore1);
+
+  const std::string missing = "/nonexistent/checker_test_file";
+  Outcome o = run_binary({missing, answer, plan});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, "評測資料錯誤：無法開啟題目檔：" + missing + "\n");
+
+  o = run_binary({"/", answer, plan});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "評測資料錯誤：無法讀取題目檔：/\n");
+
+  o = run_binary({instance, missing, plan});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "評測資料錯誤：無法開啟答案檔：" + missing + "\n");
+
+  o = run_binary({instance, "/", plan});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "評測資料錯誤：無法讀取答案檔：/\n");
+
+  // The candidate wrote nothing: an unopenable or unreadable plan is an empty one.
+  for (const std::string &p : {missing, std::string("/")}) {
+    o = run_binary({instance, answer, p});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, kScore0);
+    EXPECT_EQ(o.err, message::bad_format);
+  }
+}
+
+TEST(EndToEnd, ShippedExampleIsOptimal) {
+  Outcome o = run_binary({EXAMPLES_DIR "/instance.txt", EXAMPLES_DIR "/answer.txt",
+                          EXAMPLES_DIR "/plan.txt"});
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.out, kScore1);
+  EXPECT_EQ(o.err, message::optimal);
+}
+
+} // namespace

@@ -1,0 +1,9 @@
+// Temporary files for tests.
+#pragma once
+#include <string>
+
+// Writes text to a fresh file in the test's temporary folder and returns its path.
+std::string temp_file(const std::string &text);
+
+// Binds standard input to a temporary file holding text, for the reader.
+void bind_text(const std::string &text);
