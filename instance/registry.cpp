@@ -80,6 +80,20 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v) {
   return it != last && it->smaller == b ? it->portal : -1;
 }
 
+void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v,
+                std::int32_t *portal) {
+  // Each pass prefetches what the next one reads: bucket bounds, then bucket heads.
+  const std::size_t buckets = m_edge_start.empty() ? 0 : m_edge_start.size() - 1;
+  for (std::size_t i = 0; i < n; ++i)
+    if (std::size_t a = static_cast<std::uint32_t>(std::max(u[i], v[i])); a < buckets)
+      __builtin_prefetch(&m_edge_start[a]);
+  for (std::size_t i = 0; i < n; ++i)
+    if (std::size_t a = static_cast<std::uint32_t>(std::max(u[i], v[i])); a < buckets)
+      __builtin_prefetch(m_edge.data() + m_edge_start[a]);
+  for (std::size_t i = 0; i < n; ++i)
+    portal[i] = find_edge(u[i], v[i]);
+}
+
 void registry_clear() {
   pending.clear();
   m_edge.clear();

@@ -33,17 +33,35 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference) {
     checker_failure("t = " + std::to_string(t) + " 時的最小總成本不是有限數（" + exact(minimum) +
                     "），題目檔的成本溢位");
   double total = static_cast<double>(t) * X;
-  for (std::int32_t line = 0; line < k; ++line) {
-    std::int32_t u, v;
-    if (read_int(u) != Scan::ok || read_int(v) != Scan::ok)
+  // Lines are read and looked up a batch at a time so that the cache misses of the
+  // look-ups overlap; they are still judged one by one in reading order, and a
+  // format error counts only after the lines before it have been judged.
+  constexpr std::int32_t kBatch = 64;
+  std::int32_t u[kBatch], v[kBatch], p[kBatch];
+  for (std::int32_t left = k; left > 0;) {
+    std::int32_t n = 0;
+    bool unreadable_line = false;
+    while (n < kBatch && n < left && !unreadable_line) {
+      unreadable_line = read_int(u[n]) != Scan::ok || read_int(v[n]) != Scan::ok;
+      n += !unreadable_line;
+    }
+    find_edges(static_cast<std::size_t>(n), u, v, p);
+    for (std::int32_t i = 0; i < n; ++i)
+      if (p[i] >= 0) {
+        __builtin_prefetch(&enow[p[i]]);
+        __builtin_prefetch(&sel_edge[p[i]]);
+      }
+    for (std::int32_t i = 0; i < n; ++i) {
+      if (p[i] < 0)
+        finish(REJECTED, message::invalid_portal);
+      if (sel_edge[p[i]])
+        finish(REJECTED, message::repeated_portal);
+      sel_edge[p[i]] = 1;
+      total += enow[p[i]];
+    }
+    if (unreadable_line)
       badin();
-    std::int32_t p = find_edge(u, v);
-    if (p < 0)
-      finish(REJECTED, message::invalid_portal);
-    if (sel_edge[p])
-      finish(REJECTED, message::repeated_portal);
-    sel_edge[p] = 1;
-    total += enow[p];
+    left -= n;
   }
   if (!connected())
     finish(REJECTED, message::not_connected);
