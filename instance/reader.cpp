@@ -57,12 +57,88 @@ Scan no_number(int c) {
 }
 
 Scan skip_space() {
-  int c;
-  while (is_space(c = peek()))
-    ++pos;
-  if (c >= 0)
-    return Scan::ok;
-  return read_failed ? Scan::unreadable : Scan::end;
+  for (;;) {
+    const char *p = buffer + pos, *end = buffer + len;
+    while (p < end && is_space(static_cast<unsigned char>(*p)))
+      ++p;
+    pos = static_cast<std::size_t>(p - buffer);
+    if (p < end)
+      return Scan::ok;
+    if (!refill())
+      return read_failed ? Scan::unreadable : Scan::end;
+  }
+}
+
+// Short tokens far from the buffer's end are read straight from memory; anything
+// else (long digit runs, hex, inf, nan, a token near the end) takes the general
+// byte-at-a-time path, which the fast paths leave untouched when they give up.
+constexpr std::size_t kFastReach = 64;
+
+inline bool fast_reach() { return len - pos >= kFastReach; }
+
+// A short decimal integer; false (nothing consumed) when it is not one.
+bool fast_int(std::int32_t &value, Scan &result) {
+  const char *p = buffer + pos;
+  const bool negative = *p == '-';
+  p += *p == '-' || *p == '+';
+  const char *digits = p;
+  std::uint64_t magnitude = 0;
+  while (is_digit(*p) && p - digits < 18)
+    magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
+  if (p == digits || is_digit(*p))
+    return false;
+  if (magnitude > (negative ? 2147483648u : 2147483647u)) {
+    result = Scan::too_big;
+    return true;
+  }
+  value = negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude))
+                   : static_cast<std::int32_t>(magnitude);
+  pos = static_cast<std::size_t>(p - buffer);
+  result = Scan::ok;
+  return true;
+}
+
+// A decimal of at most 19 digits whose value is exactly m·10^e with m <= 2^53 and
+// |e| <= 22: one correctly rounded operation on exact operands gives strtod's
+// result. False (nothing consumed) for any other token.
+bool fast_real(double &value) {
+  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const char *p = buffer + pos;
+  const bool negative = *p == '-';
+  p += *p == '-' || *p == '+';
+  if (p[0] == '0' && lower(p[1]) == 'x')
+    return false;
+  std::uint64_t m = 0;
+  int digits = 0, scale = 0;
+  // Bounded loops: the scan never leaves the kFastReach bytes known to be there.
+  for (; is_digit(*p) && digits < 20; ++p, ++digits)
+    m = m * 10 + static_cast<unsigned>(*p - '0');
+  if (*p == '.')
+    for (++p; is_digit(*p) && digits < 20; ++p, ++digits, --scale)
+      m = m * 10 + static_cast<unsigned>(*p - '0');
+  if (digits == 0 || digits > 19 || m > (std::uint64_t{1} << 53))
+    return false;
+  if (lower(*p) == 'e') {
+    const char *q = p + 1;
+    const bool minus = *q == '-';
+    q += *q == '-' || *q == '+';
+    int e = 0, e_digits = 0;
+    for (; is_digit(*q) && e_digits < 4; ++q, ++e_digits)
+      e = e * 10 + (*q - '0');
+    if (e_digits == 0 || is_digit(*q))
+      return false;
+    scale += minus ? -e : e;
+    p = q;
+  }
+  if (scale < -22 || scale > 22)
+    return false;
+  const double mantissa = static_cast<double>(m);
+  const double v = scale < 0 ? mantissa / kPowers[-scale] : mantissa * kPowers[scale];
+  value = negative ? -v : v;
+  pos = static_cast<std::size_t>(p - buffer);
+  return true;
 }
 
 // Consumes the letters of word (lower case) whatever their case; false at the first
@@ -182,6 +258,8 @@ bool input_bind(const char *path) {
 Scan read_int(std::int32_t &value) {
   if (Scan s = skip_space(); s != Scan::ok)
     return s;
+  if (Scan fast; fast_reach() && fast_int(value, fast))
+    return fast;
   int c = peek();
   bool negative = false;
   if (c == '+' || c == '-') {
@@ -207,6 +285,8 @@ Scan read_int(std::int32_t &value) {
 Scan read_real(double &value) {
   if (Scan s = skip_space(); s != Scan::ok)
     return s;
+  if (fast_reach() && fast_real(value))
+    return Scan::ok;
   int c = peek();
   bool negative = false;
   if (c == '+' || c == '-') {

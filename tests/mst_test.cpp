@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <random>
 
 #include "graph_fixture.h"
 
@@ -93,6 +95,67 @@ TEST_F(Mst, LongChainInKruskalOrder) {
   edges.push_back(M++);
   const double n = MAXN - 1;
   EXPECT_EQ(mst(0), n * (n - 1) / 2);
+}
+
+} // namespace
+
+namespace {
+
+// Kruskal the plain way: indices sorted by cost through a comparison sort.
+double plain_minimum(std::int32_t t) {
+  std::vector<std::int32_t> order(static_cast<std::size_t>(M));
+  std::vector<double> cost(static_cast<std::size_t>(M));
+  for (std::int32_t i = 0; i < M; ++i) {
+    double fall = er[i] * t;
+    cost[i] = ec[i] - fall;
+    order[i] = i;
+  }
+  std::sort(order.begin(), order.end(), [&](auto a, auto b) { return cost[a] < cost[b]; });
+  std::vector<std::int32_t> up(static_cast<std::size_t>(N));
+  for (std::int32_t i = 0; i < N; ++i)
+    up[i] = i;
+  auto find = [&](std::int32_t x) {
+    while (up[x] != x)
+      x = up[x];
+    return x;
+  };
+  double total = static_cast<double>(t) * X;
+  for (std::int32_t p : order)
+    if (std::int32_t a = find(es[p]), b = find(et[p]); a != b) {
+      up[a] = b;
+      total += cost[p];
+    }
+  return total;
+}
+
+TEST_F(Mst, OrdersEveryKindOfCostLikeAComparisonSort) {
+  const double special[] = {0.0, -0.0, 1e-310, -1e-310, 1e300, -1e300, 1.0, -1.0, 0.1, 3.5};
+  std::mt19937 rng(11);
+  for (int round = 0; round < 50; ++round) {
+    reset_all();
+    N = 1 + static_cast<std::int32_t>(rng() % 60);
+    X = (rng() % 7) - 3.0;
+    for (M = 0; M < 400; ++M) {
+      es[M] = static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
+      et[M] = static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
+      ec[M] = rng() % 3 ? special[rng() % 10] : std::ldexp(double(rng()) - 2e9, int(rng() % 40) - 20);
+      er[M] = rng() % 2 ? 0.0 : special[rng() % 10] / 1e290;
+      edges.push_back(M);
+    }
+    const std::int32_t t = static_cast<std::int32_t>(rng() % 5);
+    const double expected = plain_minimum(t);
+    EXPECT_EQ(mst(t), expected) << "round " << round;
+    EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), cmp));
+  }
+}
+
+TEST_F(Mst, InfiniteCostsSortToTheEnds) {
+  const double inf = std::numeric_limits<double>::infinity();
+  set_instance(3, {{0, 1, 5, 0}, {1, 2, -1e308, 1e308}, {0, 2, 1e308, -1e308}, {0, 1, 1, 0}});
+  // At t = 2 portal 1 costs -inf and portal 2 +inf: the -inf one is taken first.
+  EXPECT_EQ(mst(2), -inf);
+  EXPECT_EQ(edges.front(), 1);
+  EXPECT_EQ(edges.back(), 2);
 }
 
 } // namespace

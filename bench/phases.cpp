@@ -1,0 +1,94 @@
+// phases DIR [benchmark flags]: times each phase of one run in-process on
+// DIR/instance.txt, answer.txt and plan.txt (as bench/generate writes them), so a
+// change to one phase can be measured apart from the noise of whole runs.
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "graph/connect.h"
+#include "graph/mst.h"
+#include "instance/loader.h"
+#include "instance/reader.h"
+#include "instance/tables.h"
+#include "judge/end_run.h"
+#include "judge/judgement.h"
+
+namespace {
+
+std::string dir;
+
+struct Ended {};
+
+void load() {
+  instance_reset();
+  input_bind((dir + "/instance.txt").c_str());
+  if (!load_instance().empty())
+    std::abort();
+}
+
+std::int32_t plan_header(std::int32_t &k) {
+  plan_reset();
+  input_bind((dir + "/plan.txt").c_str());
+  std::int32_t t;
+  read_int(t);
+  read_int(k);
+  return t;
+}
+
+void BM_Load(benchmark::State &state) {
+  for (auto _ : state)
+    load();
+}
+
+void BM_MinimumTotal(benchmark::State &state) {
+  load();
+  std::int32_t k, t = plan_header(k);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(mst(t));
+}
+
+// The plan lines, the connectivity test and the comparisons, with mst included.
+void BM_JudgePlan(benchmark::State &state) {
+  load();
+  for (auto _ : state) {
+    std::int32_t k, t = plan_header(k);
+    try {
+      judge_plan(t, k, 0.0);
+    } catch (const Ended &) {
+    }
+  }
+}
+
+void BM_Connected(benchmark::State &state) {
+  load();
+  std::int32_t k, t = plan_header(k);
+  try {
+    judge_plan(t, k, 0.0);
+  } catch (const Ended &) {
+  }
+  for (auto _ : state) {
+    std::fill_n(vis, MAXN, 0);
+    benchmark::DoNotOptimize(connected());
+  }
+}
+
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MinimumTotal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_JudgePlan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Connected)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+void end_run(int, std::string_view, std::string_view) { throw Ended{}; }
+
+int main(int argc, char **argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: phases DIR [benchmark flags]\n");
+    return 2;
+  }
+  dir = argv[1];
+  argv[1] = argv[0];
+  benchmark::Initialize(&--argc, argv + 1);
+  benchmark::RunSpecifiedBenchmarks();
+}
