@@ -1,38 +1,38 @@
 // Plan connectivity: adjacency of the marked portals in one flat array, then a
-// breadth-first search that marks islands as they leave the queue.
+// breadth-first search from island 0.
 #include "graph/connect.h"
 
 #include <algorithm>
+#include <utility>
 
 std::uint8_t sel_edge[MAXN];
 std::uint8_t vis[MAXN];
 
 namespace {
 
-// Neighbours of island x over marked portals: vedge[vedge_start[x] .. vedge_start[x+1]),
-// in the order in which the portals are numbered.
-std::int32_t vedge_start[MAXN + 1];
+// Neighbours of island x over marked portals, in portal order:
+// vedge[(x ? vedge_end[x-1] : 0) .. vedge_end[x]).
+std::int32_t vedge_end[MAXN];
 std::int32_t vedge[2 * MAXN];
 
-// Islands leave the queue marked, so one may enter several times: at most
-// 1 + 2·(marked portals) entries ever do.
-std::int32_t queue[2 * MAXN + 1];
+// Islands are marked as they enter, so each enters once.
+std::int32_t queue[MAXN];
 
 void build_lists() {
-  std::fill_n(vedge_start, N + 1, 0);
+  std::fill_n(vedge_end, N, 0);
   for (std::int32_t i = 0; i < M; ++i)
     if (sel_edge[i]) {
-      ++vedge_start[es[i] + 1];
-      ++vedge_start[et[i] + 1];
+      ++vedge_end[es[i]];
+      ++vedge_end[et[i]];
     }
+  std::int32_t sum = 0;
   for (std::int32_t x = 0; x < N; ++x)
-    vedge_start[x + 1] += vedge_start[x];
-  static std::int32_t fill[MAXN];
-  std::copy_n(vedge_start, N, fill);
+    sum += std::exchange(vedge_end[x], sum);
+  // Filling advances each island's start to its end.
   for (std::int32_t i = 0; i < M; ++i)
     if (sel_edge[i]) {
-      vedge[fill[es[i]]++] = et[i];
-      vedge[fill[et[i]]++] = es[i];
+      vedge[vedge_end[es[i]]++] = et[i];
+      vedge[vedge_end[et[i]]++] = es[i];
     }
 }
 
@@ -42,17 +42,19 @@ bool connected() {
   if (N <= 0)
     return true;
   build_lists();
-  std::size_t head = 0, tail = 0;
+  std::int32_t head = 0, tail = 0, reached = 1;
+  vis[0] = 1;
   queue[tail++] = 0;
   while (head < tail) {
-    std::int32_t x = queue[head++];
-    if (vis[x])
-      continue;
-    vis[x] = 1;
-    for (std::int32_t j = vedge_start[x]; j < vedge_start[x + 1]; ++j)
-      queue[tail++] = vedge[j];
+    const std::int32_t x = queue[head++];
+    for (std::int32_t j = x ? vedge_end[x - 1] : 0; j < vedge_end[x]; ++j)
+      if (const std::int32_t y = vedge[j]; !vis[y]) {
+        vis[y] = 1;
+        queue[tail++] = y;
+        ++reached;
+      }
   }
-  return std::all_of(vis, vis + N, [](std::uint8_t v) { return v != 0; });
+  return reached == N;
 }
 
 void plan_reset() {

@@ -11,26 +11,24 @@ double enow[MAXN];
 
 namespace {
 
-// A cost at t as an unsigned key with the same order (negative costs flipped
-// whole, others with the sign bit set), so that a radix sort can order them.
-// NaN has no place in it; it never reaches here.
-struct Priced {
-  std::uint64_t key;
-  std::int32_t portal;
-};
-Priced by_cost[MAXN], scratch[MAXN];
+// Costs at t as unsigned keys with the same order (negative costs flipped whole,
+// others with the sign bit set), so that a radix sort can order them; NaN has no
+// place in it and never reaches here. key[i] is the key of portal edges[i].
+std::uint64_t key[MAXN], key_scratch[MAXN];
+std::int32_t portal_scratch[MAXN];
 
 std::uint64_t key_of(double cost) {
   std::uint64_t bits = std::bit_cast<std::uint64_t>(cost);
   return bits >> 63 ? ~bits : bits | (std::uint64_t{1} << 63);
 }
 
-double cost_of(std::uint64_t key) {
-  return std::bit_cast<double>(key >> 63 ? key & ~(std::uint64_t{1} << 63) : ~key);
+double cost_of(std::uint64_t k) {
+  return std::bit_cast<double>(k >> 63 ? k & ~(std::uint64_t{1} << 63) : ~k);
 }
 
-// Least significant digit first, 11 bits a pass; a pass whose digit is the same in
-// every key changes nothing and is skipped. Linear whatever the costs.
+// Sorts key[0..n) and edges with it: least significant digit first, 11 bits a pass;
+// a pass whose digit is the same in every key changes nothing and is skipped.
+// Linear whatever the costs.
 void sort_by_key(std::size_t n) {
   constexpr int kBits = 11, kPasses = 6;
   constexpr std::size_t kBuckets = std::size_t{1} << kBits;
@@ -38,8 +36,9 @@ void sort_by_key(std::size_t n) {
   std::fill_n(&count[0][0], kPasses * kBuckets, 0u);
   for (std::size_t i = 0; i < n; ++i)
     for (int d = 0; d < kPasses; ++d)
-      ++count[d][(by_cost[i].key >> (d * kBits)) & (kBuckets - 1)];
-  Priced *from = by_cost, *to = scratch;
+      ++count[d][(key[i] >> (d * kBits)) & (kBuckets - 1)];
+  std::uint64_t *from_key = key, *to_key = key_scratch;
+  std::int32_t *from_portal = edges.data(), *to_portal = portal_scratch;
   for (int d = 0; d < kPasses; ++d) {
     std::uint32_t *c = count[d];
     if (std::find(c, c + kBuckets, n) != c + kBuckets)
@@ -47,12 +46,18 @@ void sort_by_key(std::size_t n) {
     std::uint32_t sum = 0;
     for (std::size_t b = 0; b < kBuckets; ++b)
       sum += std::exchange(c[b], sum);
-    for (std::size_t i = 0; i < n; ++i)
-      to[c[(from[i].key >> (d * kBits)) & (kBuckets - 1)]++] = from[i];
-    std::swap(from, to);
+    for (std::size_t i = 0; i < n; ++i) {
+      std::uint32_t at = c[(from_key[i] >> (d * kBits)) & (kBuckets - 1)]++;
+      to_key[at] = from_key[i];
+      to_portal[at] = from_portal[i];
+    }
+    std::swap(from_key, to_key);
+    std::swap(from_portal, to_portal);
   }
-  if (from != by_cost)
-    std::copy_n(from, n, by_cost);
+  if (from_key != key) {
+    std::copy_n(from_key, n, key);
+    std::copy_n(from_portal, n, edges.data());
+  }
 }
 
 } // namespace
@@ -65,9 +70,10 @@ double mst(std::int32_t t) {
   for (std::int32_t i = 0; i < M; ++i) {
     double fall = er[i] * td; // rounded on its own before the subtraction
     enow[i] = ec[i] - fall;
-    by_cost[i] = {key_of(enow[i]), i};
   }
   const std::size_t count = edges.size();
+  for (std::size_t i = 0; i < count; ++i)
+    key[i] = key_of(enow[edges[i]]);
   sort_by_key(count);
   double total = td * X;
   // The portals come in cost order, scattered over the tables: fetch their ends,
@@ -75,19 +81,18 @@ double mst(std::int32_t t) {
   constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < count; ++i) {
     if (i + kAhead < count) {
-      std::int32_t q = by_cost[i + kAhead].portal;
+      std::int32_t q = edges[i + kAhead];
       __builtin_prefetch(&es[q]);
       __builtin_prefetch(&et[q]);
     }
     if (i + kAhead / 2 < count) {
-      std::int32_t q = by_cost[i + kAhead / 2].portal;
+      std::int32_t q = edges[i + kAhead / 2];
       __builtin_prefetch(&root[es[q]]);
       __builtin_prefetch(&root[et[q]]);
     }
-    std::int32_t p = by_cost[i].portal;
-    edges[i] = p;
+    std::int32_t p = edges[i];
     if (djUnion(es[p], et[p]))
-      total += cost_of(by_cost[i].key);
+      total += cost_of(key[i]);
   }
   return total;
 }

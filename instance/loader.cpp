@@ -37,49 +37,60 @@ std::string real_text(double v) {
   return text;
 }
 
-std::string read_count(std::int32_t &value, const char *field) {
-  if (Scan s = read_int(value); s != Scan::ok)
-    return read_error(s, field, -1);
-  if (value > MAXN)
-    return "題目檔" + field_name(field, -1) + " = " + std::to_string(value) + " 超過上限 " +
-           std::to_string(MAXN);
-  return {};
+// Each reader below fills value and returns true, or describes the defect in error.
+bool read_count(std::int32_t &value, const char *field, std::string &error) {
+  if (Scan s = read_int(value); s != Scan::ok) {
+    error = read_error(s, field, -1);
+    return false;
+  }
+  if (value > MAXN) {
+    error = "題目檔" + field_name(field, -1) + " = " + std::to_string(value) + " 超過上限 " +
+            std::to_string(MAXN);
+    return false;
+  }
+  return true;
 }
 
-std::string read_island(std::int32_t &value, const char *field, std::int32_t record) {
-  if (Scan s = read_int(value); s != Scan::ok)
-    return read_error(s, field, record);
-  if (value < 0 || value >= N)
-    return "題目檔" + field_name(field, record) + " = " + std::to_string(value) +
-           " 不是 0 到 N-1 的島嶼編號（N = " + std::to_string(N) + "）";
-  return {};
+bool read_island(std::int32_t &value, const char *field, std::int32_t record, std::string &error) {
+  if (Scan s = read_int(value); s != Scan::ok) {
+    error = read_error(s, field, record);
+    return false;
+  }
+  if (value < 0 || value >= N) {
+    error = "題目檔" + field_name(field, record) + " = " + std::to_string(value) +
+            " 不是 0 到 N-1 的島嶼編號（N = " + std::to_string(N) + "）";
+    return false;
+  }
+  return true;
 }
 
 // A non-finite cost would make costs at t NaN, which no sort can order.
-std::string read_finite(double &value, const char *field, std::int32_t record) {
-  if (Scan s = read_real(value); s != Scan::ok)
-    return read_error(s, field, record);
-  if (!std::isfinite(value))
-    return "題目檔" + field_name(field, record) + " 不是有限數（" + real_text(value) + "）";
-  return {};
+bool read_finite(double &value, const char *field, std::int32_t record, std::string &error) {
+  if (Scan s = read_real(value); s != Scan::ok) {
+    error = read_error(s, field, record);
+    return false;
+  }
+  if (!std::isfinite(value)) {
+    error = "題目檔" + field_name(field, record) + " 不是有限數（" + real_text(value) + "）";
+    return false;
+  }
+  return true;
 }
 
 } // namespace
 
 std::string load_instance() {
   std::string error;
-  if (!(error = read_count(N, "N")).empty() || !(error = read_count(M, "M")).empty())
+  if (!read_count(N, "N", error) || !read_count(M, "M", error))
     return error;
   if (Scan s = read_int(T); s != Scan::ok)
     return read_error(s, "T", -1);
-  if (!(error = read_finite(X, "X", -1)).empty())
+  if (!read_finite(X, "X", -1, error))
     return error;
   edges.reserve(static_cast<std::size_t>(M > 0 ? M : 0));
   for (std::int32_t i = 0; i < M; ++i) {
-    if (!(error = read_island(es[i], "es", i)).empty() ||
-        !(error = read_island(et[i], "et", i)).empty() ||
-        !(error = read_finite(ec[i], "ec", i)).empty() ||
-        !(error = read_finite(er[i], "er", i)).empty())
+    if (!read_island(es[i], "es", i, error) || !read_island(et[i], "et", i, error) ||
+        !read_finite(ec[i], "ec", i, error) || !read_finite(er[i], "er", i, error))
       return error;
     edges.push_back(i);
     add_edge(es[i], et[i], i);
