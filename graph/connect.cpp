@@ -45,9 +45,17 @@ bool connected() {
   std::int32_t head = 0, tail = 0, reached = 1;
   vis[0] = 1;
   queue[tail++] = 0;
+  // Islands leave the queue in an order scattered over the lists: fetch the list
+  // bounds, then the lists, of islands a little further on.
+  constexpr std::int32_t kAhead = 16;
+  auto list_begin = [](std::int32_t x) { return x ? vedge_end[x - 1] : 0; };
   while (head < tail) {
+    if (head + kAhead < tail)
+      __builtin_prefetch(&vedge_end[std::max(queue[head + kAhead] - 1, 0)]);
+    if (head + kAhead / 2 < tail)
+      __builtin_prefetch(&vedge[list_begin(queue[head + kAhead / 2])]);
     const std::int32_t x = queue[head++];
-    for (std::int32_t j = x ? vedge_end[x - 1] : 0; j < vedge_end[x]; ++j)
+    for (std::int32_t j = list_begin(x); j < vedge_end[x]; ++j)
       if (const std::int32_t y = vedge[j]; !vis[y]) {
         vis[y] = 1;
         queue[tail++] = y;

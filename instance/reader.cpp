@@ -1,7 +1,9 @@
 // Streaming reader: "%d" and "%lf" over a fixed buffer.
 #include "instance/reader.h"
 
+#include <bit>
 #include <charconv>
+#include <cstring>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -76,25 +78,43 @@ constexpr std::size_t kFastReach = 64;
 
 inline bool fast_reach() { return len - pos >= kFastReach; }
 
-// A short decimal integer; false (nothing consumed) when it is not one.
-bool fast_int(std::int32_t &value, Scan &result) {
+// The number of leading decimal digits among the 8 bytes of v (first byte lowest),
+// 8 when all are digits. Bytes after the first non-digit may be garbled by the
+// carries, but never the ones before it.
+inline int leading_digits(std::uint64_t v) {
+  const std::uint64_t t = ((v & 0xF0F0F0F0F0F0F0F0) |
+                           (((v + 0x0606060606060606) & 0xF0F0F0F0F0F0F0F0) >> 4)) ^
+                          0x3333333333333333; // zero bytes are digits
+  const std::uint64_t nonzero =
+      (((t & 0x7F7F7F7F7F7F7F7F) + 0x7F7F7F7F7F7F7F7F) | t) & 0x8080808080808080;
+  return nonzero ? std::countr_zero(nonzero) / 8 : 8;
+}
+
+// The value of the first n (1..8) digit bytes of v, without a loop.
+inline std::uint32_t digits_value(std::uint64_t v, int n) {
+  std::uint64_t x = (v - 0x3030303030303030) << (8 * (8 - n)); // leading zeros
+  x = x * 10 + (x >> 8);
+  x = (((x & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
+       (((x >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32;
+  return static_cast<std::uint32_t>(x);
+}
+
+// A decimal integer of at most 7 digits; false (nothing consumed) for any other
+// token, which the general path then reads.
+bool fast_int(std::int32_t &value) {
+  if constexpr (std::endian::native != std::endian::little)
+    return false;
   const char *p = buffer + pos;
   const bool negative = *p == '-';
   p += *p == '-' || *p == '+';
-  const char *digits = p;
-  std::uint64_t magnitude = 0;
-  while (is_digit(*p) && p - digits < 18)
-    magnitude = magnitude * 10 + static_cast<unsigned>(*p++ - '0');
-  if (p == digits || is_digit(*p))
+  std::uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  const int n = leading_digits(v);
+  if (n == 0 || n == 8)
     return false;
-  if (magnitude > (negative ? 2147483648u : 2147483647u)) {
-    result = Scan::too_big;
-    return true;
-  }
-  value = negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude))
-                   : static_cast<std::int32_t>(magnitude);
-  pos = static_cast<std::size_t>(p - buffer);
-  result = Scan::ok;
+  const std::int32_t magnitude = static_cast<std::int32_t>(digits_value(v, n));
+  value = negative ? -magnitude : magnitude;
+  pos = static_cast<std::size_t>(p + n - buffer);
   return true;
 }
 
@@ -258,8 +278,8 @@ bool input_bind(const char *path) {
 Scan read_int(std::int32_t &value) {
   if (Scan s = skip_space(); s != Scan::ok)
     return s;
-  if (Scan fast; fast_reach() && fast_int(value, fast))
-    return fast;
+  if (fast_reach() && fast_int(value))
+    return Scan::ok;
   int c = peek();
   bool negative = false;
   if (c == '+' || c == '-') {

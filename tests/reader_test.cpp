@@ -74,6 +74,33 @@ TEST(ReadInt, LongDigitTokenStopsAtOverflow) {
   EXPECT_EQ(int_trace(std::string(10 << 20, '9')), "too_big");
 }
 
+TEST(ReadInt, RandomTokensOfEveryLength) {
+  std::mt19937_64 rng(5);
+  std::vector<std::int32_t> expected;
+  std::string text;
+  const char *separators[] = {" ", "\n", "\t", "\r\n", "   ", "\v\f"};
+  for (int i = 0; i < 200000; ++i) {
+    int digits = 1 + static_cast<int>(rng() % 10);
+    std::int64_t v = static_cast<std::int64_t>(rng() % 10000000000ULL);
+    for (int d = digits; d < 10; ++d)
+      v /= 10;
+    if (v > 2147483647)
+      v %= 2147483647;
+    bool negative = rng() % 3 == 0;
+    std::string zeros(rng() % 7 == 0 ? rng() % 4 : 0, '0');
+    text += (negative ? "-" : rng() % 5 ? "" : "+") + zeros + std::to_string(v);
+    text += separators[rng() % 6];
+    expected.push_back(static_cast<std::int32_t>(negative ? -v : v));
+  }
+  bind_text(text);
+  std::int32_t v;
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    ASSERT_EQ(read_int(v), Scan::ok) << i;
+    ASSERT_EQ(v, expected[i]) << i;
+  }
+  EXPECT_EQ(read_int(v), Scan::end);
+}
+
 TEST(ReadInt, UnreadableFile) {
   ASSERT_TRUE(input_bind("/"));
   std::int32_t v;
