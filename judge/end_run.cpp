@@ -6,7 +6,9 @@
 
 void end_run(int status, std::string_view out, std::string_view err) {
   // Standard output stays buffered until exit flushes it, after the message.
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  std::fwrite(err.data(), 1, err.size(), stderr);
+  if (!out.empty())
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  if (!err.empty())
+    std::fwrite(err.data(), 1, err.size(), stderr);
   std::exit(status);
 }

@@ -190,6 +190,46 @@ TEST(EndToEnd, MissingArgumentsAndFiles) {
   }
 }
 
+// The tokens that judges feed checkers, in the place of t, of k and of an island.
+TEST(EndToEnd, MalformedTokensInEveryPlace) {
+  using namespace message;
+  struct {
+    std::string token;
+    const char *as_t, *as_k, *as_island;
+  } cases[] = {
+      {"-1", t_out_of_range, not_connected, invalid_portal},
+      {"2147483648", bad_format, bad_format, bad_format},
+      {"9223372036854775808", bad_format, bad_format, bad_format},
+      {"1.0", bad_format, bad_format, bad_format}, // 1, then ".0" is no integer
+      {"a", bad_format, bad_format, bad_format},
+      {"NaN", bad_format, bad_format, bad_format},
+      {"inf", bad_format, bad_format, bad_format},
+      {std::string(1, '\0'), bad_format, bad_format, bad_format},
+      {"\x80", bad_format, bad_format, bad_format},
+      {"1/0", bad_format, bad_format, bad_format}, // 1, then "/" is no integer
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.token);
+    const std::string as_t = c.token + " 3\n3 2\n1 3\n0 1\n";
+    const std::string as_k = "3 " + c.token + "\n3 2\n1 3\n0 1\n";
+    const std::string as_island = "3 3\n3 " + c.token + "\n1 3\n0 1\n";
+    for (auto [plan, err] : {std::pair{as_t, c.as_t}, {as_k, c.as_k}, {as_island, c.as_island}})
+      expect_case({"token", kIslands, "8", plan, kScore0, err, 0});
+  }
+}
+
+TEST(EndToEnd, EmptyAndRandomPlans) {
+  expect_case({"empty", kIslands, "8", "", kScore0, message::bad_format, 0});
+  std::string bytes(65536, '\0');
+  std::uint64_t x = 88172645463325252ull;
+  for (char &b : bytes) {
+    x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+    b = static_cast<char>(x);
+  }
+  bytes[0] = '\xff'; // no number can start here
+  expect_case({"random_bytes", kIslands, "8", bytes, kScore0, message::bad_format, 0});
+}
+
 TEST(EndToEnd, ShippedExampleIsOptimal) {
   Outcome o = run_binary({EXAMPLES_DIR "/instance.txt", EXAMPLES_DIR "/answer.txt",
                           EXAMPLES_DIR "/plan.txt"});

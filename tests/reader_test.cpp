@@ -140,7 +140,7 @@ void expect_like_scanf(const std::string &text) {
 }
 
 TEST(ReadReal, MatchesScanfOnEveryForm) {
-  const char *cases[] = {
+  const std::string cases[] = {
       "1.5 -2 +3 .5 5. -0 0", "1e5x", "1e 2", "1e+ 3", "1.5e", "1ee", "1e5.5", "1..2",
       ".", "-.", ".e5", "+", "-", "+-1", "0x", "0x.", "0x.8", "0x1p", "0x1.8p3", "0x1.8",
       "0X1P-2", "0xg", "0xx", "-0x", "0xp3", "0x.p1", "0x1.p", "0x1p+", "0x1pq", "0x-1", "00x1",
@@ -151,9 +151,9 @@ TEST(ReadReal, MatchesScanfOnEveryForm) {
       "0x1p-1074", "0x1p-1075", "0x1.8p-1075", "0x1p1024", "0x1.fffffffffffff8p1023",
       "0x0.0000001p-1040", "1e99999999999999999999", "1e-99999999999999999999",
       "0e99999999999", "9007199254740993", "0.1 0.2 0.3 123.456 1e23 8.589973e9",
-      "3 4.0 5e0\n6\t7", "\x80", std::string("1\0 2", 4).c_str(), "", "   ",
+      "3 4.0 5e0\n6\t7", "\x80", std::string("1\0 2", 4), "", "   ",
   };
-  for (const char *c : cases)
+  for (const std::string &c : cases)
     expect_like_scanf(c);
 }
 

@@ -19,6 +19,20 @@ std::string temp_file(const std::string &text) {
   return path;
 }
 
+std::string temp_file_filled(const std::string &head, char fill, std::size_t count,
+                             const std::string &tail) {
+  std::string path = temp_file(head);
+  std::FILE *f = std::fopen(path.c_str(), "ab");
+  const std::string chunk(1 << 16, fill);
+  for (std::size_t left = count; f && left > 0;) {
+    std::size_t n = left < chunk.size() ? left : chunk.size();
+    left -= std::fwrite(chunk.data(), 1, n, f);
+  }
+  if (!f || std::fwrite(tail.data(), 1, tail.size(), f) != tail.size() || std::fclose(f) != 0)
+    throw std::runtime_error("cannot write " + path);
+  return path;
+}
+
 void bind_text(const std::string &text) {
   static std::string path;
   if (!path.empty())

@@ -5,5 +5,9 @@
 // Writes text to a fresh file in the test's temporary folder and returns its path.
 std::string temp_file(const std::string &text);
 
+// Writes head, then count copies of fill, then tail, without holding them in memory.
+std::string temp_file_filled(const std::string &head, char fill, std::size_t count,
+                             const std::string &tail);
+
 // Binds standard input to a temporary file holding text, for the reader.
 void bind_text(const std::string &text);
