@@ -61,28 +61,18 @@ TEST(EndToEnd, EveryVerdict) {
       {"repeated_reversed", kIslands, "8", "3 3 2 3 3 2 0 1", kScore0, repeated_portal, 0},
       {"repeated_same_order", kIslands, "8", "3 3 2 3 2 3 x", kScore0, repeated_portal, 0},
       {"invalid_pair", kIslands, "8", "3 3 0 2 x", kScore0, invalid_portal, 0},
-      {"invalid_negative_island", kIslands, "8", "3 1 -1 0", kScore0, invalid_portal, 0},
       {"invalid_island_beyond_n", kIslands, "8", "3 1 4 0", kScore0, invalid_portal, 0},
       {"invalid_loop", kIslands, "8", "3 1 2 2", kScore0, invalid_portal, 0},
       {"t_negative", kIslands, "8", "-1 3 3 2 1 3 0 1", kScore0, t_out_of_range, 0},
       {"t_above_T", kIslands, "8", "4 3 3 2 1 3 0 1", kScore0, t_out_of_range, 0},
       {"t_range_before_bad_lines", kIslands, "8", "4 3 x y", kScore0, t_out_of_range, 0},
       {"format_empty", kIslands, "8", "", kScore0, bad_format, 0},
-      {"format_white_space_only", kIslands, "8", " \n\t\r\n", kScore0, bad_format, 0},
-      {"format_single_integer", kIslands, "8", "3", kScore0, bad_format, 0},
-      {"format_k_not_number", kIslands, "8", "3 x", kScore0, bad_format, 0},
-      {"format_t_real", kIslands, "8", "3.0 3", kScore0, bad_format, 0},
-      {"format_t_beyond_32_bits", kIslands, "8", "2147483648 3", kScore0, bad_format, 0},
-      {"format_k_beyond_32_bits", kIslands, "8", "3 99999999999999999999", kScore0, bad_format,
-       0},
       {"format_island_beyond_32_bits", kIslands, "8", "3 3 3 2 1 3 0 4294967296", kScore0,
        bad_format, 0},
       {"format_missing_line", kIslands, "8", "3 3 3 2 1 3", kScore0, bad_format, 0},
       {"format_missing_line_when_connected", kIslands, "8", "3 4 3 2 1 3 0 1", kScore0,
        bad_format, 0},
       {"format_digit_then_letter", kIslands, "8", "3 3 3 2x", kScore0, bad_format, 0},
-      {"format_comma", kIslands, "8", "3 3 3,2 1 3 0 1", kScore0, bad_format, 0},
-      {"format_nul_byte", kIslands, "8", std::string("3 3 3\0 2", 8), kScore0, bad_format, 0},
       {"format_before_repeat", kIslands, "8", "3 3 2 3 x 3 2", kScore0, bad_format, 0},
   };
   for (const Case &c : cases)
@@ -122,18 +112,8 @@ TEST(EndToEnd, BrokenJudgeDataIsACheckerFailure) {
   const Case cases[] = {
       {"n_above_capacity", "262145 0 1 1", "0", "0 0", "",
        f + "題目檔開頭的 N = 262145 超過上限 262144：{instance}\n", 1},
-      {"island_out_of_range", "3 1 1 1\n0 3 1 1", "0", "0 0", "",
-       f + "題目檔第 1 筆傳送門資料的 et = 3 不是 0 到 N-1 的島嶼編號（N = 3）：{instance}\n", 1},
-      {"instance_ends_early", "3 2 1 1\n0 1 1 1\n", "0", "0 0", "",
-       f + "題目檔在讀到第 2 筆傳送門資料的 es 之前就結束了：{instance}\n", 1},
-      {"instance_not_number", "3 2 1 1\n0 1 1 1\n1 2 x", "0", "0 0", "",
-       f + "題目檔第 2 筆傳送門資料的 ec 不是數字：{instance}\n", 1},
-      {"instance_cost_infinite", "3 1 1 1\n0 1 1 inf", "0", "0 0", "",
-       f + "題目檔第 1 筆傳送門資料的 er 不是有限數（inf）：{instance}\n", 1},
       {"answer_inf", kIslands, "inf", "3 3 3 2 1 3 0 1", "",
        f + "答案檔的參考總成本不是有限數（inf）：{answer}\n", 1},
-      {"answer_nan", kIslands, "nan", "x", "", f + "答案檔的參考總成本不是有限數（nan）：{answer}\n",
-       1},
       {"answer_overflows", kIslands, "-1e999", "", "",
        f + "答案檔的參考總成本不是有限數（-inf）：{answer}\n", 1},
       {"minimum_total_overflows_by_x", "1 0 3 1e308", "0", "3 0", "",
@@ -150,43 +130,33 @@ TEST(EndToEnd, BrokenJudgeDataIsACheckerFailure) {
 }
 
 TEST(EndToEnd, MissingArgumentsAndFiles) {
-  const std::string usage = "評測資料錯誤：參數不足，用法：checker 題目檔 答案檔 輸出檔\n";
-  std::string instance = temp_file(kIslands), answer = temp_file("8"),
-              plan = temp_file("3 3 3 2 1 3 0 1");
-  for (const std::vector<std::string> &args :
-       {std::vector<std::string>{}, {instance}, {instance, answer}}) {
-    Outcome o = run_binary(args);
-    EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.out, "");
-    EXPECT_EQ(o.err, usage);
-  }
-  Outcome extra = run_binary({instance, answer, plan, "ignored"});
-  EXPECT_EQ(extra.out, kScore1);
-
-  const std::string missing = "/nonexistent/checker_test_file";
-  Outcome o = run_binary({missing, answer, plan});
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.out, "");
-  EXPECT_EQ(o.err, "評測資料錯誤：無法開啟題目檔：" + missing + "\n");
-
-  o = run_binary({"/", answer, plan});
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "評測資料錯誤：無法讀取題目檔：/\n");
-
-  o = run_binary({instance, missing, plan});
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "評測資料錯誤：無法開啟答案檔：" + missing + "\n");
-
-  o = run_binary({instance, "/", plan});
-  EXPECT_EQ(o.status, 1);
-  EXPECT_EQ(o.err, "評測資料錯誤：無法讀取答案檔：/\n");
-
-  // The candidate wrote nothing: an unopenable or unreadable plan is an empty one.
-  for (const std::string &p : {missing, std::string("/")}) {
-    o = run_binary({instance, answer, p});
-    EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(o.out, kScore0);
-    EXPECT_EQ(o.err, message::bad_format);
+  const std::string f = "評測資料錯誤：", missing = "/nonexistent/checker_test_file";
+  const std::string usage = f + "參數不足，用法：checker 題目檔 答案檔 輸出檔\n";
+  const std::string inst = temp_file(kIslands), ans = temp_file("8"), plan = temp_file("3 3 3 2 1 3 0 1");
+  struct {
+    std::vector<std::string> args;
+    int status;
+    std::string out, err;
+  } cases[] = {
+      {{}, 1, "", usage},
+      {{inst}, 1, "", usage},
+      {{inst, ans}, 1, "", usage},
+      {{inst, ans, plan, "ignored"}, 0, kScore1, message::optimal},
+      {{missing, ans, plan}, 1, "", f + "無法開啟題目檔：" + missing + "\n"},
+      {{"/", ans, plan}, 1, "", f + "無法讀取題目檔：/\n"},
+      {{inst, missing, plan}, 1, "", f + "無法開啟答案檔：" + missing + "\n"},
+      {{inst, "/", plan}, 1, "", f + "無法讀取答案檔：/\n"},
+      // The candidate wrote nothing: an unopenable or unreadable plan is an empty one.
+      {{inst, ans, missing}, 0, kScore0, message::bad_format},
+      {{inst, ans, "/"}, 0, kScore0, message::bad_format},
+      {{EXAMPLES_DIR "/instance.txt", EXAMPLES_DIR "/answer.txt", EXAMPLES_DIR "/plan.txt"}, 0,
+       kScore1, message::optimal},
+  };
+  for (const auto &c : cases) {
+    Outcome o = run_binary(c.args);
+    EXPECT_EQ(o.status, c.status);
+    EXPECT_EQ(o.out, c.out);
+    EXPECT_EQ(o.err, c.err);
   }
 }
 
@@ -228,14 +198,6 @@ TEST(EndToEnd, EmptyAndRandomPlans) {
   }
   bytes[0] = '\xff'; // no number can start here
   expect_case({"random_bytes", kIslands, "8", bytes, kScore0, message::bad_format, 0});
-}
-
-TEST(EndToEnd, ShippedExampleIsOptimal) {
-  Outcome o = run_binary({EXAMPLES_DIR "/instance.txt", EXAMPLES_DIR "/answer.txt",
-                          EXAMPLES_DIR "/plan.txt"});
-  EXPECT_EQ(o.status, 0);
-  EXPECT_EQ(o.out, kScore1);
-  EXPECT_EQ(o.err, message::optimal);
 }
 
 } // namespace

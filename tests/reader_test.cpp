@@ -2,18 +2,18 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "support/files.h"
 
 namespace {
 
-// Reads integers until a read is not ok; the values, then the final status.
+// Reads integers until a read is not ok: the values, then how it stopped.
 std::string int_trace(const std::string &text) {
   bind_text(text);
   std::string trace;
@@ -26,6 +26,7 @@ std::string int_trace(const std::string &text) {
 }
 
 TEST(ReadInt, BehavesAsPercentD) {
+  const std::string spaces(262141, ' '); // numbers straddling the 2^18-byte buffer's refills
   struct {
     std::string input, trace;
   } cases[] = {
@@ -36,69 +37,26 @@ TEST(ReadInt, BehavesAsPercentD) {
       {"2147483647 -2147483648", "2147483647 -2147483648 end"},
       {"2147483648", "too_big"},
       {"-2147483649", "too_big"},
-      {"9223372036854775808", "too_big"},
       {"99999999999999999999", "too_big"},
-      {"0000000000000000000000000000042", "42 end"},
-      {"-000000000000000000002147483648", "-2147483648 end"},
+      {std::string(10 << 20, '9'), "too_big"},
+      {"-0000000000000000000000002147483648", "-2147483648 end"},
       {"", "end"},
-      {"   \n", "end"},
       {"-", "not_number"},
       {"+-1", "not_number"},
       {"- 5", "not_number"},
       {"1.0", "1 not_number"},
       {"1/0", "1 not_number"},
-      {"a", "not_number"},
       {"NaN", "not_number"},
-      {"inf", "not_number"},
       {std::string("4\0 5", 4), "4 not_number"},
       {"\x80" "1", "not_number"},
       {"0x10", "0 not_number"},
+      {spaces + "12345 " + std::string(600000, '0') + "7 -" + spaces + "8", "12345 7 not_number"},
+      {spaces + "-12345678 " + std::string(300000, '0') + "8", "-12345678 8 end"},
   };
   for (const auto &c : cases) {
-    SCOPED_TRACE(c.input);
+    SCOPED_TRACE(c.input.substr(0, 40));
     EXPECT_EQ(int_trace(c.input), c.trace);
   }
-}
-
-TEST(ReadInt, TokensAcrossBufferRefills) {
-  // The buffer holds 2^18 bytes: these numbers straddle its boundaries.
-  std::string text(262141, ' ');
-  text += "12345 ";
-  text += std::string(600000, '0') + "7 -";
-  text += std::string(300000, '0');
-  text += "8";
-  EXPECT_EQ(int_trace(text), "12345 7 -8 end");
-}
-
-TEST(ReadInt, LongDigitTokenStopsAtOverflow) {
-  EXPECT_EQ(int_trace(std::string(10 << 20, '9')), "too_big");
-}
-
-TEST(ReadInt, RandomTokensOfEveryLength) {
-  std::mt19937_64 rng(5);
-  std::vector<std::int32_t> expected;
-  std::string text;
-  const char *separators[] = {" ", "\n", "\t", "\r\n", "   ", "\v\f"};
-  for (int i = 0; i < 200000; ++i) {
-    int digits = 1 + static_cast<int>(rng() % 10);
-    std::int64_t v = static_cast<std::int64_t>(rng() % 10000000000ULL);
-    for (int d = digits; d < 10; ++d)
-      v /= 10;
-    if (v > 2147483647)
-      v %= 2147483647;
-    bool negative = rng() % 3 == 0;
-    std::string zeros(rng() % 7 == 0 ? rng() % 4 : 0, '0');
-    text += (negative ? "-" : rng() % 5 ? "" : "+") + zeros + std::to_string(v);
-    text += separators[rng() % 6];
-    expected.push_back(static_cast<std::int32_t>(negative ? -v : v));
-  }
-  bind_text(text);
-  std::int32_t v;
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    ASSERT_EQ(read_int(v), Scan::ok) << i;
-    ASSERT_EQ(v, expected[i]) << i;
-  }
-  EXPECT_EQ(read_int(v), Scan::end);
 }
 
 TEST(ReadInt, UnreadableFile) {
@@ -107,101 +65,82 @@ TEST(ReadInt, UnreadableFile) {
   EXPECT_EQ(read_int(v), Scan::unreadable);
 }
 
-// Every value glibc's fscanf("%lf") yields on text, read after read, and how it stopped.
-std::vector<double> scanf_reals(const std::string &text, int &last) {
-  std::vector<double> values;
+Scan read_number(double &v) { return read_real(v); }
+Scan read_number(std::int32_t &v) { return read_int(v); }
+
+// Reads text with glibc's fscanf and with the reader, read after read, and expects
+// the same values to the bit, and the same ending.
+template <class Number> void expect_like_scanf(const std::string &text) {
+  SCOPED_TRACE(text.substr(0, 60));
   std::FILE *f = fmemopen(const_cast<char *>(text.data()), text.size(), "r");
-  double v;
-  while ((last = std::fscanf(f, "%lf", &v)) == 1)
-    values.push_back(v);
-  std::fclose(f);
-  return values;
-}
-
-bool same_bits(double a, double b) {
-  return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-void expect_like_scanf(const std::string &text) {
-  SCOPED_TRACE(text.size() < 80 ? text : text.substr(0, 80) + "...");
-  int last;
-  std::vector<double> expected = scanf_reals(text, last);
   bind_text(text);
-  double v;
-  Scan s;
-  std::size_t i = 0;
-  while ((s = read_real(v)) == Scan::ok) {
-    ASSERT_LT(i, expected.size()) << "read a value scanf did not";
-    EXPECT_TRUE(same_bits(v, expected[i])) << v << " vs " << expected[i] << " at read " << i;
-    ++i;
+  Number ours, theirs;
+  for (int i = 0;; ++i) {
+    int r = std::fscanf(f, std::is_same_v<Number, double> ? "%lf" : "%d", &theirs);
+    Scan s = read_number(ours);
+    ASSERT_EQ(s == Scan::ok, r == 1) << "read " << i;
+    if (r != 1) {
+      EXPECT_EQ(s == Scan::end, r == EOF);
+      break;
+    }
+    bool both_nan = std::isnan(double(ours)) && std::isnan(double(theirs));
+    ASSERT_TRUE(both_nan || std::memcmp(&ours, &theirs, sizeof ours) == 0)
+        << ours << " vs " << theirs << " at read " << i;
   }
-  EXPECT_EQ(i, expected.size());
-  EXPECT_EQ(s == Scan::end, last == EOF);
+  std::fclose(f);
+}
+
+TEST(ReadInt, RandomTokensMatchScanf) {
+  std::mt19937_64 rng(5);
+  std::string text;
+  const char *separators[] = {" ", "\n", "\t", "\r\n", "   ", "\v\f"};
+  for (int i = 0; i < 100000; ++i) {
+    std::int64_t v = static_cast<std::int64_t>(rng() % 2147483648u);
+    for (int shift = static_cast<int>(rng() % 10); shift > 0; --shift)
+      v /= 10; // every length from 1 to 10 digits
+    text += (rng() % 3 == 0 ? "-" : rng() % 4 ? "" : "+") + std::string(rng() % 9 ? 0 : 3, '0') +
+            std::to_string(v) + separators[rng() % 6];
+  }
+  expect_like_scanf<std::int32_t>(text);
 }
 
 TEST(ReadReal, MatchesScanfOnEveryForm) {
+  const std::string halfway = "9007199254740993"; // 2^53 + 1: a far digit decides
   const std::string cases[] = {
-      "1.5 -2 +3 .5 5. -0 0", "1e5x", "1e 2", "1e+ 3", "1.5e", "1ee", "1e5.5", "1..2",
-      ".", "-.", ".e5", "+", "-", "+-1", "0x", "0x.", "0x.8", "0x1p", "0x1.8p3", "0x1.8",
-      "0X1P-2", "0xg", "0xx", "-0x", "0xp3", "0x.p1", "0x1.p", "0x1p+", "0x1pq", "0x-1", "00x1",
-      "0x1e", "0x1.8p3.5", "inf", "-inf", "+inf", "infx", "INFINITY", "infinityx", "infinity.",
-      "infin", "infinit", "in", "nan", "-nan", "nAn", "nan(abc)", "nanx", "n", "1e-400",
-      "1e999", "4e-324", "2e-324", "2.4703282292062327e-324", "2.4703282292062328e-324",
-      "1.7976931348623157e308", "1.7976931348623158e308", "1.797693134862315807e308",
-      "0x1p-1074", "0x1p-1075", "0x1.8p-1075", "0x1p1024", "0x1.fffffffffffff8p1023",
-      "0x0.0000001p-1040", "1e99999999999999999999", "1e-99999999999999999999",
-      "0e99999999999", "9007199254740993", "0.1 0.2 0.3 123.456 1e23 8.589973e9",
-      "3 4.0 5e0\n6\t7", "\x80", std::string("1\0 2", 4), "", "   ",
+      "1.5 -2 +3 .5 5. -0 0", "1e5x", "1e 2", "1e+ 3", "1.5e", "1ee", "1e5.5", "1..2", ".",
+      "-.", ".e5", "+", "-", "+-1", "0x", "0x.", "0x.8", "0x1p", "0x1.8p3", "0X1P-2", "0xg", "0xx",
+      "-0x", "0xp3", "0x.p1", "0x1.p", "0x1p+", "0x1pq", "0x-1", "00x1", "0x1e", "0x1.8p3.5",
+      "inf", "-inf", "+inf", "infx", "INFINITY", "infinityx", "infin", "infinit", "in", "nan",
+      "-nan", "nAn", "nan(abc)", "nanx", "n", "1e-400", "1e999", "4e-324", "2e-324",
+      "2.4703282292062327e-324", "2.4703282292062328e-324", "1.7976931348623158e308",
+      "1.797693134862315807e308", "0x1p-1074", "0x1p-1075", "0x1.8p-1075", "0x1p1024",
+      "0x1.fffffffffffff8p1023", "0x0.0000001p-1040", "1e99999999999999999999",
+      "1e-99999999999999999999", "0e99999999999", "1e00005 1e-0005", halfway,
+      "0.1 0.2 123.456 1e23 8.589973e9 12345678901234567890", "\x80", std::string("1\0 2", 4),
+      "", "   ", halfway + std::string(2000, '0'), halfway + "." + std::string(2000, '0') + "1",
+      halfway + std::string(2000, '0') + "1e-2000", "0." + std::string(5000, '0') + "123e5000",
+      std::string(1000, '9') + "e-700", "0x1.00000000000008" + std::string(1000, '0') + "1p0",
+      "0x1.00000000000008p0", "0x" + std::string(400, 'f') + "p-3000",
   };
   for (const std::string &c : cases)
-    expect_like_scanf(c);
+    expect_like_scanf<double>(c);
 }
 
-TEST(ReadReal, LongMantissasRoundLikeStrtod) {
-  // 2^53 + 1 is a halfway case: a non-zero digit far away decides its rounding.
-  std::string halfway = "9007199254740993";
-  std::string cases[] = {
-      halfway + std::string(2000, '0'),
-      halfway + "." + std::string(2000, '0') + "1",
-      halfway + std::string(2000, '0') + "1e-2000",
-      "0." + std::string(5000, '0') + "123e5000",
-      "1" + std::string(400, '0'),
-      std::string(1000, '9') + "e-700",
-      "0x1.00000000000008" + std::string(1000, '0') + "1p0",
-      "0x1.00000000000008p0",
-      "0x" + std::string(400, 'f') + "p-3000",
-  };
-  for (const std::string &c : cases)
-    expect_like_scanf(c);
-}
-
-TEST(ReadReal, RandomNumbersMatchStrtod) {
+TEST(ReadReal, RandomNumbersMatchScanf) {
   std::mt19937_64 rng(7);
   std::string text;
   for (int i = 0; i < 20000; ++i) {
-    char buf[64];
     double v;
     std::uint64_t bits = rng();
     std::memcpy(&v, &bits, sizeof v);
-    if (!std::isfinite(v))
-      continue;
-    const char *formats[] = {"%.17g", "%.3f", "%.6e", "%.20e", "%a"};
-    std::snprintf(buf, sizeof buf, formats[i % 5], i % 5 == 1 ? std::fmod(v, 1e9) : v);
-    text += buf;
-    text += ' ';
+    if (std::isfinite(v)) {
+      char buf[64];
+      const char *formats[] = {"%.17g ", "%.3f ", "%.6e ", "%.20e ", "%a "};
+      std::snprintf(buf, sizeof buf, formats[i % 5], i % 5 == 1 ? std::fmod(v, 1e9) : v);
+      text += buf;
+    }
   }
-  bind_text(text);
-  const char *p = text.c_str();
-  double v;
-  int n = 0;
-  while (read_real(v) == Scan::ok) {
-    char *end;
-    double expected = std::strtod(p, &end);
-    ASSERT_TRUE(same_bits(v, expected)) << std::string(p, static_cast<std::size_t>(end - p));
-    p = end;
-    ++n;
-  }
-  EXPECT_GT(n, 15000);
+  expect_like_scanf<double>(text);
 }
 
 } // namespace

@@ -9,5 +9,5 @@ struct Outcome {
   long peak_kib; // peak resident memory of the run
 };
 
-// Runs the checker with these arguments, standard input closed off.
+// Runs the checker with these arguments and no standard input.
 Outcome run_binary(const std::vector<std::string> &args);

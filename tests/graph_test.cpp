@@ -1,0 +1,154 @@
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "graph/connect.h"
+#include "graph/dsu.h"
+#include "graph/mst.h"
+#include "instance/tables.h"
+#include "support/tables.h"
+
+namespace {
+
+TEST(Dsu, UnionsAndCompression) {
+  set_instance(4, {});
+  djInit();
+  root[1] = 2;
+  root[2] = 3;
+  EXPECT_FALSE(djUnion(1, 1)); // same set: only compresses
+  EXPECT_EQ(root[1], 3);
+  djInit();
+  EXPECT_TRUE(djUnion(1, 2)); // the first argument's representative goes under the second's
+  EXPECT_TRUE(djUnion(2, 3));
+  EXPECT_EQ(root[1], 2);
+  EXPECT_EQ(djFind(1), 3);
+  EXPECT_FALSE(djUnion(3, 1));
+  EXPECT_EQ(djFind(0), 0);
+}
+
+TEST(Dsu, InitWithNoIslandsTouchesNothing) {
+  set_instance(0, {});
+  root[0] = 77;
+  djInit();
+  N = -5;
+  djInit();
+  EXPECT_EQ(root[0], 77);
+}
+
+TEST(Dsu, LongestChainWithoutRecursion) {
+  set_instance(MAXN, {});
+  djInit();
+  for (std::int32_t i = 0; i + 1 < MAXN; ++i)
+    ASSERT_TRUE(djUnion(i, i + 1)); // root[i] = i + 1: a chain of MAXN - 1 links
+  EXPECT_EQ(djFind(0), MAXN - 1);
+  EXPECT_TRUE(std::all_of(root, root + MAXN, [](std::int32_t r) { return r == MAXN - 1; }));
+}
+
+TEST(Mst, Totals) {
+  struct {
+    const char *name;
+    std::int32_t n, t;
+    double x;
+    std::initializer_list<Portal> portals;
+    double total;
+  } cases[] = {
+      {"no portals", 3, 4, 2.5, {}, 10.0},
+      {"t = 0 uses base costs", 3, 0, 9, {{0, 1, 5, 100}, {1, 2, 7, -3}, {0, 2, 6, 0}}, 11.0},
+      {"costs fall with t", 3, 2, 1, {{0, 1, 5, 1}, {1, 2, 7, 3}, {0, 2, 6, 0}}, 2.0 + 3 + 1},
+      {"loops and negative cycles never taken", 2, 0, 0,
+       {{0, 0, -100, 0}, {1, 1, -5, 0}, {0, 1, 3, 0}, {1, 0, -1, 0}}, -1.0},
+      {"duplicate pairs take the cheaper", 3, 0, 0,
+       {{0, 1, 4, 0}, {1, 0, 2, 0}, {2, 1, 1, 0}, {1, 2, 1, 0}}, 3.0},
+      {"disconnected: a forest", 4, 3, 1, {{0, 1, 2, 0}, {2, 3, 5, 0}}, 3.0 + 2 + 5},
+      // er·t = 3 + 3·2^-52 rounds to 3 + 2^-50; a fused multiply-add keeps -3·2^-52.
+      {"product rounded before the difference", 2, 3, 0, {{0, 1, 3.0, 1.0 + 0x1p-52}}, -0x1p-50},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    set_instance(c.n, c.portals, c.x);
+    EXPECT_EQ(mst(c.t), c.total);
+    EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), cmp));
+  }
+}
+
+// Kruskal the plain way: portal numbers sorted by cost through a comparison sort.
+double plain_minimum(std::int32_t t) {
+  std::vector<double> cost;
+  for (std::int32_t i = 0; i < M; ++i)
+    cost.push_back(ec[i] - er[i] * t);
+  std::vector<std::int32_t> order(edges.begin(), edges.end()), up(static_cast<std::size_t>(N));
+  std::sort(order.begin(), order.end(), [&](auto a, auto b) { return cost[a] < cost[b]; });
+  for (std::int32_t i = 0; i < N; ++i)
+    up[i] = i;
+  auto find = [&](std::int32_t x) {
+    while (up[x] != x)
+      x = up[x];
+    return x;
+  };
+  double total = t * X;
+  for (std::int32_t p : order)
+    if (std::int32_t a = find(es[p]), b = find(et[p]); a != b) {
+      up[a] = b;
+      total += cost[p];
+    }
+  return total;
+}
+
+TEST(Mst, EveryKindOfCostOrdersLikeAComparisonSort) {
+  // Signed zeros, subnormals, extremes and many ties.
+  const double special[] = {0.0, -0.0, 1e-310, -1e-310, 1e300, -1e300, 1.0, -1.0, 0.1, 3.5};
+  std::mt19937 rng(11);
+  for (int round = 0; round < 50; ++round) {
+    set_instance(1 + static_cast<std::int32_t>(rng() % 60), {}, rng() % 7 - 3.0);
+    for (M = 0; M < 400; ++M) {
+      es[M] = static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
+      et[M] = static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
+      ec[M] = rng() % 3 ? special[rng() % 10] : std::ldexp(rng() - 2e9, int(rng() % 40) - 20);
+      er[M] = rng() % 2 ? 0.0 : special[rng() % 10] / 1e290;
+      edges.push_back(M);
+    }
+    const std::int32_t t = static_cast<std::int32_t>(rng() % 5);
+    const double expected = plain_minimum(t);
+    EXPECT_EQ(mst(t), expected) << "round " << round;
+    EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), cmp));
+  }
+}
+
+TEST(Mst, InfiniteCostsSortToTheEnds) {
+  set_instance(3, {{0, 1, 5, 0}, {1, 2, -1e308, 1e308}, {0, 2, 1e308, -1e308}, {0, 1, 1, 0}});
+  EXPECT_EQ(mst(2), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(edges.front(), 1);
+  EXPECT_EQ(edges.back(), 2);
+}
+
+TEST(Connected, MarkedPortalsOnly) {
+  struct {
+    const char *name;
+    std::int32_t n;
+    std::initializer_list<Portal> portals;
+    std::vector<std::int32_t> marked;
+    bool connected;
+  } cases[] = {
+      {"one island, no portal", 1, {}, {}, true},
+      {"two islands, none marked", 2, {{0, 1, 1, 0}}, {}, false},
+      {"no islands", 0, {}, {}, true},
+      {"negative N", -3, {}, {}, true},
+      {"unmarked portals do not count", 3, {{0, 1, 1, 0}, {1, 2, 1, 0}, {2, 0, 1, 0}}, {0, 2}, true},
+      {"a group without island 0", 4, {{1, 2, 1, 0}, {2, 3, 1, 0}, {3, 1, 1, 0}, {0, 1, 1, 0}},
+       {0, 1, 2}, false},
+      {"loops add nothing", 2, {{0, 0, 1, 0}, {1, 1, 1, 0}}, {0, 1}, false},
+      {"ends in both orders", 4, {{3, 2, 1, 0}, {1, 0, 1, 0}, {2, 1, 1, 0}}, {0, 1, 2}, true},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    set_instance(c.n, c.portals);
+    for (std::int32_t p : c.marked)
+      sel_edge[p] = 1;
+    EXPECT_EQ(connected(), c.connected);
+  }
+}
+
+} // namespace
