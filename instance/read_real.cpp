@@ -1,43 +1,14 @@
-// Streaming reader: "%d" and "%lf" over a fixed buffer.
-#include "instance/reader.h"
-
-#include <bit>
+// "%lf": decimal and hexadecimal reals, inf and nan, as glibc's scanf takes them
+// and strtod converts them.
 #include <charconv>
-#include <cstring>
-#include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <limits>
 
+#include "instance/input_buffer.h"
+
+using namespace input;
+
 namespace {
-
-constexpr std::size_t kBufferSize = 1 << 18;
-char buffer[kBufferSize];
-std::size_t pos = 0, len = 0;
-bool at_eof = false, read_failed = false;
-
-bool refill() {
-  if (at_eof)
-    return false;
-  pos = 0;
-  len = std::fread(buffer, 1, kBufferSize, stdin);
-  if (len == 0) {
-    at_eof = true;
-    read_failed = std::ferror(stdin) != 0;
-    return false;
-  }
-  return true;
-}
-
-// The next byte, or -1 at the end of the file.
-inline int peek() {
-  if (pos == len && !refill())
-    return -1;
-  return static_cast<unsigned char>(buffer[pos]);
-}
-
-inline bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-inline bool is_digit(int c) { return c >= '0' && c <= '9'; }
 
 int hex_value(int c) {
   if (is_digit(c))
@@ -47,75 +18,6 @@ int hex_value(int c) {
   if (c >= 'A' && c <= 'F')
     return c - 'A' + 10;
   return -1;
-}
-
-inline int lower(int c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
-
-// What the read met where it expected a number: the end, garbage or a read error.
-Scan no_number(int c) {
-  if (c >= 0)
-    return Scan::not_number;
-  return read_failed ? Scan::unreadable : Scan::not_number;
-}
-
-Scan skip_space() {
-  for (;;) {
-    const char *p = buffer + pos, *end = buffer + len;
-    while (p < end && is_space(static_cast<unsigned char>(*p)))
-      ++p;
-    pos = static_cast<std::size_t>(p - buffer);
-    if (p < end)
-      return Scan::ok;
-    if (!refill())
-      return read_failed ? Scan::unreadable : Scan::end;
-  }
-}
-
-// Short tokens far from the buffer's end are read straight from memory; anything
-// else (long digit runs, hex, inf, nan, a token near the end) takes the general
-// byte-at-a-time path, which the fast paths leave untouched when they give up.
-constexpr std::size_t kFastReach = 64;
-
-inline bool fast_reach() { return len - pos >= kFastReach; }
-
-// The number of leading decimal digits among the 8 bytes of v (first byte lowest),
-// 8 when all are digits. Bytes after the first non-digit may be garbled by the
-// carries, but never the ones before it.
-inline int leading_digits(std::uint64_t v) {
-  const std::uint64_t t = ((v & 0xF0F0F0F0F0F0F0F0) |
-                           (((v + 0x0606060606060606) & 0xF0F0F0F0F0F0F0F0) >> 4)) ^
-                          0x3333333333333333; // zero bytes are digits
-  const std::uint64_t nonzero =
-      (((t & 0x7F7F7F7F7F7F7F7F) + 0x7F7F7F7F7F7F7F7F) | t) & 0x8080808080808080;
-  return nonzero ? std::countr_zero(nonzero) / 8 : 8;
-}
-
-// The value of the first n (1..8) digit bytes of v, without a loop.
-inline std::uint32_t digits_value(std::uint64_t v, int n) {
-  std::uint64_t x = (v - 0x3030303030303030) << (8 * (8 - n)); // leading zeros
-  x = x * 10 + (x >> 8);
-  x = (((x & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
-       (((x >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32;
-  return static_cast<std::uint32_t>(x);
-}
-
-// A decimal integer of at most 7 digits; false (nothing consumed) for any other
-// token, which the general path then reads.
-bool fast_int(std::int32_t &value) {
-  if constexpr (std::endian::native != std::endian::little)
-    return false;
-  const char *p = buffer + pos;
-  const bool negative = *p == '-';
-  p += *p == '-' || *p == '+';
-  std::uint64_t v;
-  std::memcpy(&v, p, sizeof v);
-  const int n = leading_digits(v);
-  if (n == 0 || n == 8)
-    return false;
-  const std::int32_t magnitude = static_cast<std::int32_t>(digits_value(v, n));
-  value = negative ? -magnitude : magnitude;
-  pos = static_cast<std::size_t>(p + n - buffer);
-  return true;
 }
 
 // A decimal of at most 19 digits whose value is exactly m·10^e with m <= 2^53 and
@@ -201,11 +103,7 @@ struct Mantissa {
 
 // Digits of an exponent, saturated far beyond any double's range.
 std::int64_t take_exponent() {
-  bool negative = false;
-  if (peek() == '+' || peek() == '-') {
-    negative = peek() == '-';
-    ++pos;
-  }
+  const bool negative = take_sign();
   std::int64_t e = 0;
   for (int c; is_digit(c = peek()); ++pos)
     e = e < 1000000000 ? e * 10 + (c - '0') : e;
@@ -266,54 +164,13 @@ Scan read_hex(double &value, bool negative) {
 
 } // namespace
 
-bool input_bind(const char *path) {
-  pos = len = 0;
-  at_eof = read_failed = false;
-  if (!std::freopen(path, "r", stdin))
-    return false;
-  std::setvbuf(stdin, nullptr, _IONBF, 0); // the reader buffers; stdio need not
-  return true;
-}
-
-Scan read_int(std::int32_t &value) {
-  if (Scan s = skip_space(); s != Scan::ok)
-    return s;
-  if (fast_reach() && fast_int(value))
-    return Scan::ok;
-  int c = peek();
-  bool negative = false;
-  if (c == '+' || c == '-') {
-    negative = c == '-';
-    ++pos;
-    c = peek();
-  }
-  if (!is_digit(c))
-    return no_number(c);
-  const std::uint32_t limit = negative ? 2147483648u : 2147483647u;
-  std::uint32_t magnitude = 0;
-  do {
-    std::uint32_t digit = static_cast<std::uint32_t>(c - '0');
-    if (magnitude > (limit - digit) / 10)
-      return Scan::too_big;
-    magnitude = magnitude * 10 + digit;
-    ++pos;
-  } while (is_digit(c = peek()));
-  value = negative ? static_cast<std::int32_t>(0u - magnitude) : static_cast<std::int32_t>(magnitude);
-  return Scan::ok;
-}
-
 Scan read_real(double &value) {
   if (Scan s = skip_space(); s != Scan::ok)
     return s;
   if (fast_reach() && fast_real(value))
     return Scan::ok;
+  const bool negative = take_sign();
   int c = peek();
-  bool negative = false;
-  if (c == '+' || c == '-') {
-    negative = c == '-';
-    ++pos;
-    c = peek();
-  }
   if (lower(c) == 'i') {
     if (!take_word("inf"))
       return Scan::not_number;
