@@ -19,7 +19,9 @@ struct Portal {
 
 struct Forest {
   std::vector<int> up;
+
   explicit Forest(int n) : up(static_cast<std::size_t>(n)) { std::iota(up.begin(), up.end(), 0); }
+
   int find(int x) {
     while (up[x] != x)
       x = up[x] = up[up[x]];
@@ -78,7 +80,7 @@ int main(int argc, char **argv) {
     if (rng() & 1)
       std::swap(p.s, p.t);
     p.c = uniform(1000000) / 1000.0 + 200.0; // 3 decimals
-    p.r = uniform(200000) / 10000.0;          // 4 decimals
+    p.r = uniform(200000) / 10000.0;         // 4 decimals
   }
   const int T = 10;
   const double X = 9.0 * (n - 1); // below the mean fall of a tree: the best t is above 0

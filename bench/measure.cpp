@@ -30,9 +30,12 @@ int main(int argc, char **argv) {
       _exit(127);
     }
     int status;
+
     struct rusage usage {};
+
     wait4(pid, &status, 0, &usage);
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count());
     peak = std::max(peak, usage.ru_maxrss);
   }
   std::sort(ms.begin(), ms.end());

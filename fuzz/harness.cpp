@@ -44,10 +44,12 @@ void check_form(const Ended &e) {
     struct {
       const char *text;
       const char *score;
-    } catalogue[] = {{message::bad_format, "0.000000\n"},      {message::t_out_of_range, "0.000000\n"},
-                     {message::invalid_portal, "0.000000\n"},  {message::repeated_portal, "0.000000\n"},
-                     {message::not_connected, "0.000000\n"},   {message::not_cheapest, "0.000000\n"},
-                     {message::t_not_best, "0.300000\n"},      {message::optimal, "1.000000\n"}};
+    } catalogue[] = {
+        {message::bad_format, "0.000000\n"},     {message::t_out_of_range, "0.000000\n"},
+        {message::invalid_portal, "0.000000\n"}, {message::repeated_portal, "0.000000\n"},
+        {message::not_connected, "0.000000\n"},  {message::not_cheapest, "0.000000\n"},
+        {message::t_not_best, "0.300000\n"},     {message::optimal, "1.000000\n"}};
+
     for (const auto &entry : catalogue)
       if (e.err == entry.text) {
         if (e.out != entry.score)

@@ -49,4 +49,3 @@ bool input_bind(const char *path) {
   std::setvbuf(stdin, nullptr, _IONBF, 0); // the reader buffers; stdio need not
   return true;
 }
-

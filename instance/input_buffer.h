@@ -29,9 +29,7 @@ inline bool is_digit(int c) { return c >= '0' && c <= '9'; }
 inline int lower(int c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
 
 // What a read met where it expected a number: garbage, or the end (a read error).
-inline Scan no_number(int c) {
-  return c < 0 && read_failed ? Scan::unreadable : Scan::not_number;
-}
+inline Scan no_number(int c) { return c < 0 && read_failed ? Scan::unreadable : Scan::not_number; }
 
 // Skips white space; ok when a byte follows, else end (or unreadable).
 Scan skip_space();

@@ -13,9 +13,9 @@ namespace {
 // 8 when all are digits. Bytes after the first non-digit may be garbled by the
 // carries, but never the ones before it.
 inline int leading_digits(std::uint64_t v) {
-  const std::uint64_t t = ((v & 0xF0F0F0F0F0F0F0F0) |
-                           (((v + 0x0606060606060606) & 0xF0F0F0F0F0F0F0F0) >> 4)) ^
-                          0x3333333333333333; // zero bytes are digits
+  const std::uint64_t t =
+      ((v & 0xF0F0F0F0F0F0F0F0) | (((v + 0x0606060606060606) & 0xF0F0F0F0F0F0F0F0) >> 4)) ^
+      0x3333333333333333; // zero bytes are digits
   const std::uint64_t nonzero =
       (((t & 0x7F7F7F7F7F7F7F7F) + 0x7F7F7F7F7F7F7F7F) | t) & 0x8080808080808080;
   return nonzero ? std::countr_zero(nonzero) / 8 : 8;
@@ -26,7 +26,8 @@ inline std::uint32_t digits_value(std::uint64_t v, int n) {
   std::uint64_t x = (v - 0x3030303030303030) << (8 * (8 - n)); // leading zeros
   x = x * 10 + (x >> 8);
   x = (((x & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
-       (((x >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32;
+       (((x >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >>
+      32;
   return static_cast<std::uint32_t>(x);
 }
 
@@ -69,7 +70,7 @@ Scan read_int(std::int32_t &value) {
     magnitude = magnitude * 10 + digit;
     ++pos;
   } while (is_digit(c = peek()));
-  value = negative ? static_cast<std::int32_t>(0u - magnitude) : static_cast<std::int32_t>(magnitude);
+  value =
+      negative ? static_cast<std::int32_t>(0u - magnitude) : static_cast<std::int32_t>(magnitude);
   return Scan::ok;
 }
-

@@ -24,6 +24,7 @@ std::size_t pending_count = 0;
 struct Keyed {
   std::int32_t smaller, portal;
 };
+
 Keyed m_edge[MAXN];
 std::int32_t m_edge_start[MAXN + 1];
 std::int32_t buckets = 0;
@@ -88,8 +89,7 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v) {
   return it != last && it->smaller == b ? it->portal : -1;
 }
 
-void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v,
-                std::int32_t *portal) {
+void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal) {
   // Each pass prefetches what the next one reads: bucket bounds, then bucket heads.
   for (std::size_t i = 0; i < n; ++i)
     if (std::int32_t a = std::max(u[i], v[i]); a >= 0 && a < buckets)

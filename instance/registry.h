@@ -17,8 +17,7 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v);
 
 // find_edge for n pairs at once: portal[i] for (u[i], v[i]). The look-ups' cache
 // misses overlap, which makes a long batch several times faster.
-void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v,
-                std::int32_t *portal);
+void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal);
 
 // Forgets every registration.
 void registry_clear();

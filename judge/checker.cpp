@@ -22,8 +22,10 @@ double read_reference(const char *path) {
     checker_failure(std::string("無法讀取答案檔：") + path);
   if (!std::isfinite(reference))
     checker_failure(std::string("答案檔的參考總成本不是有限數（") +
-                    (std::isnan(reference) ? "nan" : reference > 0 ? "inf" : "-inf") + "）：" +
-                    path);
+                    (std::isnan(reference) ? "nan"
+                     : reference > 0       ? "inf"
+                                           : "-inf") +
+                    "）：" + path);
   return reference;
 }
 

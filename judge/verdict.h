@@ -3,7 +3,7 @@
 #include <string>
 
 // Exit statuses, the contest system's contract.
-inline constexpr int EXIT_VERDICT = 0;        // a score was given, whatever it is
+inline constexpr int EXIT_VERDICT = 0;         // a score was given, whatever it is
 inline constexpr int EXIT_CHECKER_FAILURE = 1; // the judge's own data is broken
 
 // Verdict codes given to finish(): the score is 0, 0.3 or 1.
@@ -24,8 +24,7 @@ inline constexpr char repeated_portal[] = "輸出的建設方案中，包含重�
 // The named portals leave some island unreached.
 inline constexpr char not_connected[] = "輸出的建設方案，無法使得所有島嶼互相連通。";
 // The plan total is not within tolerance of the minimum total at its t.
-inline constexpr char not_cheapest[] =
-    "輸出的建設方案，在所選擇的 t 值中，並非最小成本的方案。";
+inline constexpr char not_cheapest[] = "輸出的建設方案，在所選擇的 t 值中，並非最小成本的方案。";
 // Cheapest at its t, but not within tolerance of the reference total (score 0.3).
 inline constexpr char t_not_best[] =
     "輸出的建設方案為該 t 值中的最小成本方案，但 t 值的選擇並非最佳。";

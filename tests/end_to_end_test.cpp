@@ -22,8 +22,8 @@ struct Case {
 };
 
 std::string fill_paths(std::string text, const std::string &instance, const std::string &answer) {
-  for (auto [key, value] : {std::pair{std::string("{instance}"), instance},
-                            std::pair{std::string("{answer}"), answer}})
+  for (auto [key, value] :
+       {std::pair{std::string("{instance}"), instance}, std::pair{std::string("{answer}"), answer}})
     if (auto at = text.find(key); at != std::string::npos)
       text.replace(at, key.size(), value);
   return text;
@@ -53,8 +53,7 @@ TEST(EndToEnd, EveryVerdict) {
       {"answer_just_outside_abs_tolerance", kIslands, "7.999999", "3 3 3 2 1 3 0 1", kScore03,
        t_not_best, 0},
       {"not_cheapest", kIslands, "8", "3 3 2 3 1 3 0 3", kScore0, not_cheapest, 0},
-      {"not_cheapest_extra_portal", kIslands, "8", "3 4 2 3 1 3 0 1 1 2", kScore0, not_cheapest,
-       0},
+      {"not_cheapest_extra_portal", kIslands, "8", "3 4 2 3 1 3 0 1 1 2", kScore0, not_cheapest, 0},
       {"not_connected", kIslands, "8", "3 2 2 3 1 3", kScore0, not_connected, 0},
       {"not_connected_k0", kIslands, "8", "3 0", kScore0, not_connected, 0},
       {"not_connected_k_negative", kIslands, "8", "3 -5 junk", kScore0, not_connected, 0},
@@ -70,8 +69,8 @@ TEST(EndToEnd, EveryVerdict) {
       {"format_island_beyond_32_bits", kIslands, "8", "3 3 3 2 1 3 0 4294967296", kScore0,
        bad_format, 0},
       {"format_missing_line", kIslands, "8", "3 3 3 2 1 3", kScore0, bad_format, 0},
-      {"format_missing_line_when_connected", kIslands, "8", "3 4 3 2 1 3 0 1", kScore0,
-       bad_format, 0},
+      {"format_missing_line_when_connected", kIslands, "8", "3 4 3 2 1 3 0 1", kScore0, bad_format,
+       0},
       {"format_digit_then_letter", kIslands, "8", "3 3 3 2x", kScore0, bad_format, 0},
       {"format_before_repeat", kIslands, "8", "3 3 2 3 x 3 2", kScore0, bad_format, 0},
   };
@@ -93,8 +92,8 @@ TEST(EndToEnd, InstanceRules) {
        optimal, 0},
       {"duplicate_pair_later_dearer", "2 2 0 0\n0 1 3 0\n1 0 5 0\n", "3", "0 1 1 0", kScore0,
        not_cheapest, 0},
-      {"loop_of_cost_zero_may_be_added", "2 2 0 0\n0 1 3 0\n1 1 0 0\n", "3", "0 2 1 1 0 1",
-       kScore1, optimal, 0},
+      {"loop_of_cost_zero_may_be_added", "2 2 0 0\n0 1 3 0\n1 1 0 0\n", "3", "0 2 1 1 0 1", kScore1,
+       optimal, 0},
       {"loop_of_negative_cost_is_not_cheapest", "1 1 0 0\n0 0 -1 0\n", "0", "0 1 0 0", kScore0,
        not_cheapest, 0},
       {"no_islands", "0 0 0 0", "0", "0 0", kScore1, optimal, 0},
@@ -132,7 +131,9 @@ TEST(EndToEnd, BrokenJudgeDataIsACheckerFailure) {
 TEST(EndToEnd, MissingArgumentsAndFiles) {
   const std::string f = "評測資料錯誤：", missing = "/nonexistent/checker_test_file";
   const std::string usage = f + "參數不足，用法：checker 題目檔 答案檔 輸出檔\n";
-  const std::string inst = temp_file(kIslands), ans = temp_file("8"), plan = temp_file("3 3 3 2 1 3 0 1");
+  const std::string inst = temp_file(kIslands), ans = temp_file("8"),
+                    plan = temp_file("3 3 3 2 1 3 0 1");
+
   struct {
     std::vector<std::string> args;
     int status;
@@ -149,9 +150,12 @@ TEST(EndToEnd, MissingArgumentsAndFiles) {
       // The candidate wrote nothing: an unopenable or unreadable plan is an empty one.
       {{inst, ans, missing}, 0, kScore0, message::bad_format},
       {{inst, ans, "/"}, 0, kScore0, message::bad_format},
-      {{EXAMPLES_DIR "/instance.txt", EXAMPLES_DIR "/answer.txt", EXAMPLES_DIR "/plan.txt"}, 0,
-       kScore1, message::optimal},
+      {{EXAMPLES_DIR "/instance.txt", EXAMPLES_DIR "/answer.txt", EXAMPLES_DIR "/plan.txt"},
+       0,
+       kScore1,
+       message::optimal},
   };
+
   for (const auto &c : cases) {
     Outcome o = run_binary(c.args);
     EXPECT_EQ(o.status, c.status);
@@ -163,6 +167,7 @@ TEST(EndToEnd, MissingArgumentsAndFiles) {
 // The tokens that judges feed checkers, in the place of t, of k and of an island.
 TEST(EndToEnd, MalformedTokensInEveryPlace) {
   using namespace message;
+
   struct {
     std::string token;
     const char *as_t, *as_k, *as_island;
@@ -178,6 +183,7 @@ TEST(EndToEnd, MalformedTokensInEveryPlace) {
       {"\x80", bad_format, bad_format, bad_format},
       {"1/0", bad_format, bad_format, bad_format}, // 1, then "/" is no integer
   };
+
   for (const auto &c : cases) {
     SCOPED_TRACE(c.token);
     const std::string as_t = c.token + " 3\n3 2\n1 3\n0 1\n";

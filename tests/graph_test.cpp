@@ -55,6 +55,7 @@ TEST(Mst, Totals) {
     std::initializer_list<Portal> portals;
     double total;
   } cases[] = {
+      // clang-format off
       {"no portals", 3, 4, 2.5, {}, 10.0},
       {"t = 0 uses base costs", 3, 0, 9, {{0, 1, 5, 100}, {1, 2, 7, -3}, {0, 2, 6, 0}}, 11.0},
       {"costs fall with t", 3, 2, 1, {{0, 1, 5, 1}, {1, 2, 7, 3}, {0, 2, 6, 0}}, 2.0 + 3 + 1},
@@ -65,7 +66,8 @@ TEST(Mst, Totals) {
       {"disconnected: a forest", 4, 3, 1, {{0, 1, 2, 0}, {2, 3, 5, 0}}, 3.0 + 2 + 5},
       // er·t = 3 + 3·2^-52 rounds to 3 + 2^-50; a fused multiply-add keeps -3·2^-52.
       {"product rounded before the difference", 2, 3, 0, {{0, 1, 3.0, 1.0 + 0x1p-52}}, -0x1p-50},
-  };
+  }; // clang-format on
+
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
     set_instance(c.n, c.portals, c.x);
@@ -132,6 +134,7 @@ TEST(Connected, MarkedPortalsOnly) {
     std::vector<std::int32_t> marked;
     bool connected;
   } cases[] = {
+      // clang-format off
       {"one island, no portal", 1, {}, {}, true},
       {"two islands, none marked", 2, {{0, 1, 1, 0}}, {}, false},
       {"no islands", 0, {}, {}, true},
@@ -141,7 +144,8 @@ TEST(Connected, MarkedPortalsOnly) {
        {0, 1, 2}, false},
       {"loops add nothing", 2, {{0, 0, 1, 0}, {1, 1, 1, 0}}, {0, 1}, false},
       {"ends in both orders", 4, {{3, 2, 1, 0}, {1, 0, 1, 0}, {2, 1, 1, 0}}, {0, 1, 2}, true},
-  };
+  }; // clang-format on
+
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
     set_instance(c.n, c.portals);

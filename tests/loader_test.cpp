@@ -70,6 +70,7 @@ TEST_F(Loader, FirstDefectIsDescribed) {
       {"4 1 1 1\n0 1 -inf 1", "題目檔第 1 筆傳送門資料的 ec 不是有限數（-inf）"},
       {"4 1 1 1\n0 1 1 NAN", "題目檔第 1 筆傳送門資料的 er 不是有限數（nan）"},
   };
+
   for (const auto &c : cases) {
     SCOPED_TRACE(c.text);
     reset_all();

@@ -27,6 +27,7 @@ std::string int_trace(const std::string &text) {
 
 TEST(ReadInt, BehavesAsPercentD) {
   const std::string spaces(262141, ' '); // numbers straddling the 2^18-byte buffer's refills
+
   struct {
     std::string input, trace;
   } cases[] = {
@@ -48,11 +49,14 @@ TEST(ReadInt, BehavesAsPercentD) {
       {"1/0", "1 not_number"},
       {"NaN", "not_number"},
       {std::string("4\0 5", 4), "4 not_number"},
-      {"\x80" "1", "not_number"},
+      {"\x80"
+       "1",
+       "not_number"},
       {"0x10", "0 not_number"},
       {spaces + "12345 " + std::string(600000, '0') + "7 -" + spaces + "8", "12345 7 not_number"},
       {spaces + "-12345678 " + std::string(300000, '0') + "8", "-12345678 8 end"},
   };
+
   for (const auto &c : cases) {
     SCOPED_TRACE(c.input.substr(0, 40));
     EXPECT_EQ(int_trace(c.input), c.trace);
@@ -66,6 +70,7 @@ TEST(ReadInt, UnreadableFile) {
 }
 
 Scan read_number(double &v) { return read_real(v); }
+
 Scan read_number(std::int32_t &v) { return read_int(v); }
 
 // Reads text with glibc's fscanf and with the reader, read after read, and expects
@@ -98,14 +103,17 @@ TEST(ReadInt, RandomTokensMatchScanf) {
     std::int64_t v = static_cast<std::int64_t>(rng() % 2147483648u);
     for (int shift = static_cast<int>(rng() % 10); shift > 0; --shift)
       v /= 10; // every length from 1 to 10 digits
-    text += (rng() % 3 == 0 ? "-" : rng() % 4 ? "" : "+") + std::string(rng() % 9 ? 0 : 3, '0') +
-            std::to_string(v) + separators[rng() % 6];
+    text += (rng() % 3 == 0 ? "-"
+             : rng() % 4    ? ""
+                            : "+") +
+            std::string(rng() % 9 ? 0 : 3, '0') + std::to_string(v) + separators[rng() % 6];
   }
   expect_like_scanf<std::int32_t>(text);
 }
 
 TEST(ReadReal, MatchesScanfOnEveryForm) {
   const std::string halfway = "9007199254740993"; // 2^53 + 1: a far digit decides
+  // clang-format off
   const std::string cases[] = {
       "1.5 -2 +3 .5 5. -0 0", "1e5x", "1e 2", "1e+ 3", "1.5e", "1ee", "1e5.5", "1..2", ".",
       "-.", ".e5", "+", "-", "+-1", "0x", "0x.", "0x.8", "0x1p", "0x1.8p3", "0X1P-2", "0xg", "0xx",
@@ -122,6 +130,7 @@ TEST(ReadReal, MatchesScanfOnEveryForm) {
       std::string(1000, '9') + "e-700", "0x1.00000000000008" + std::string(1000, '0') + "1p0",
       "0x1.00000000000008p0", "0x" + std::string(400, 'f') + "p-3000",
   };
+  // clang-format on
   for (const std::string &c : cases)
     expect_like_scanf<double>(c);
 }

@@ -13,17 +13,20 @@ TEST(Registry, PairsInEitherOrderLaterRegistrationWins) {
   for (const auto &r : registrations)
     add_edge(r[0], r[1], r[2]);
   registry_seal();
+
   struct {
     std::int32_t u, v, portal;
-  } lookups[] = {{3, 7, 0}, {7, 3, 0}, {7, 7, 1},  {2, 5, 3},  {5, 1, 6},   {0, 5, 5},
-                 {1, 2, 8},  // latest, not largest
-                 {3, 3, -1}, {0, 2, -1}, {-1, 0, -1}, {1, -1, -1}, {8, 0, -1}, {262144, 0, -1},
-                 {2147483647, 1, -1}, {-2147483647 - 1, 5, -1}};
+  } lookups[] = {{3, 7, 0},  {7, 3, 0},       {7, 7, 1},           {2, 5, 3},
+                 {5, 1, 6},  {0, 5, 5},       {1, 2, 8}, // latest, not largest
+                 {3, 3, -1}, {0, 2, -1},      {-1, 0, -1},         {1, -1, -1},
+                 {8, 0, -1}, {262144, 0, -1}, {2147483647, 1, -1}, {-2147483647 - 1, 5, -1}};
+
   for (const auto &l : lookups)
     EXPECT_EQ(find_edge(l.u, l.v), l.portal) << l.u << " " << l.v;
   std::int32_t u[] = {7, 2, -5, 5}, v[] = {3, 5, 0, 0}, portal[4];
   find_edges(4, u, v, portal);
-  EXPECT_EQ(std::vector<std::int32_t>(portal, portal + 4), (std::vector<std::int32_t>{0, 3, -1, 5}));
+  EXPECT_EQ(std::vector<std::int32_t>(portal, portal + 4),
+            (std::vector<std::int32_t>{0, 3, -1, 5}));
 }
 
 TEST(Registry, EmptyFindsNothing) {

@@ -30,7 +30,8 @@ std::string instance(int n, const std::function<std::array<long, 3>(int)> &porta
 // Portals (i, i+1) at cost i, then (0, n-1) dearest: Kruskal joins them into a
 // parent chain of kMax-1 links, which the last portal's find walks end to end.
 const std::string kChain = instance(kMax, [](int i) -> std::array<long, 3> {
-  return i + 1 < kMax ? std::array<long, 3>{i, i + 1, i} : std::array<long, 3>{0, kMax - 1, 1L << 40};
+  return i + 1 < kMax ? std::array<long, 3>{i, i + 1, i}
+                      : std::array<long, 3>{0, kMax - 1, 1L << 40};
 });
 const std::string kChainAnswer = std::to_string(long(kMax - 1) * (kMax - 2) / 2);
 
@@ -45,8 +46,11 @@ TEST(Stress, LargestInstances) {
   const std::string same_pair = instance(2, [](int i) -> std::array<long, 3> {
     return {i % 2, 1 - i % 2, kMax - i}; // the last, the one a plan can name, is cheapest
   });
-  const std::string loops = instance(2, [](int i) -> std::array<long, 3> { return {i % 2, i % 2, -i}; });
+  const std::string loops = instance(2, [](int i) -> std::array<long, 3> {
+    return {i % 2, i % 2, -i};
+  });
   const std::string last = std::to_string(kMax - 1);
+
   struct {
     const char *name;
     const std::string &inst, answer, plan;
@@ -62,6 +66,7 @@ TEST(Stress, LargestInstances) {
       {"every portal a loop", loops, "0", "0 1 0 1", message::invalid_portal},
       {"loops connect nothing", loops, "0", "0 2 0 0 1 1", message::not_connected},
   };
+
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
     Outcome o = run_binary({temp_file(c.inst), temp_file(c.answer), temp_file(c.plan)});

@@ -34,7 +34,9 @@ Outcome run_binary(const std::vector<std::string> &args) {
   argv.push_back(nullptr);
   pid_t pid;
   int wstatus = 0;
+
   struct rusage usage {};
+
   if (posix_spawn(&pid, path.c_str(), &files, nullptr, argv.data(), environ) == 0)
     wait4(pid, &wstatus, 0, &usage);
   posix_spawn_file_actions_destroy(&files);

@@ -11,8 +11,8 @@
 std::string temp_file(const std::string &text) {
   static std::atomic<int> serial{0};
   const char *dir = std::getenv("TMPDIR");
-  std::string path = std::string(dir ? dir : "/tmp") + "/checker_test_" +
-                     std::to_string(getpid()) + "_" + std::to_string(serial++);
+  std::string path = std::string(dir ? dir : "/tmp") + "/checker_test_" + std::to_string(getpid()) +
+                     "_" + std::to_string(serial++);
   std::FILE *f = std::fopen(path.c_str(), "wb");
   if (!f || std::fwrite(text.data(), 1, text.size(), f) != text.size() || std::fclose(f) != 0)
     throw std::runtime_error("cannot write " + path);
