@@ -36,7 +36,7 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference) {
   // Lines are read and looked up a batch at a time so that the cache misses of the
   // look-ups overlap; they are still judged one by one in reading order, and a
   // format error counts only after the lines before it have been judged.
-  constexpr std::int32_t kBatch = 64;
+  constexpr std::int32_t kBatch = 256;
   std::int32_t u[kBatch], v[kBatch], p[kBatch];
   for (std::int32_t left = k; left > 0;) {
     std::int32_t n = 0;
