@@ -15,5 +15,9 @@ void finish(int code, const char *message) {
 void badin() { finish(REJECTED, message::bad_format); }
 
 void checker_failure(const std::string &what) {
-  end_run(EXIT_CHECKER_FAILURE, {}, "評測資料錯誤：" + what + "\n");
+  std::string line = "評測資料錯誤：" + what;
+  for (char &c : line)
+    if (c == '\n' || c == '\r')
+      c = ' '; // a path may hold line breaks; the report stays one line
+  end_run(EXIT_CHECKER_FAILURE, {}, line + "\n");
 }

@@ -147,6 +147,7 @@ TEST(EndToEnd, MissingArgumentsAndFiles) {
       {{"/", ans, plan}, 1, "", f + "無法讀取題目檔：/\n"},
       {{inst, missing, plan}, 1, "", f + "無法開啟答案檔：" + missing + "\n"},
       {{inst, "/", plan}, 1, "", f + "無法讀取答案檔：/\n"},
+      {{inst, "/no\nsuch\r", plan}, 1, "", f + "無法開啟答案檔：/no such \n"},
       // The candidate wrote nothing: an unopenable or unreadable plan is an empty one.
       {{inst, ans, missing}, 0, kScore0, message::bad_format},
       {{inst, ans, "/"}, 0, kScore0, message::bad_format},
