@@ -113,6 +113,8 @@ TEST(EndToEnd, BrokenJudgeDataIsACheckerFailure) {
        f + "題目檔開頭的 N = 262145 超過上限 262144：{instance}\n", 1},
       {"answer_inf", kIslands, "inf", "3 3 3 2 1 3 0 1", "",
        f + "答案檔的參考總成本不是有限數（inf）：{answer}\n", 1},
+      {"answer_nan", kIslands, "nan", "3 3 3 2 1 3 0 1", "",
+       f + "答案檔的參考總成本不是有限數（nan）：{answer}\n", 1},
       {"answer_overflows", kIslands, "-1e999", "", "",
        f + "答案檔的參考總成本不是有限數（-inf）：{answer}\n", 1},
       {"minimum_total_overflows_by_x", "1 0 3 1e308", "0", "3 0", "",
