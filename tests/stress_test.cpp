@@ -17,6 +17,16 @@ namespace {
 
 constexpr int kMax = 262144;
 
+// How far a run's peak resident memory may rise above a short run's. Holding a
+// 10 MB token or the 2 GB plan would add at least 10 MiB. Under the sanitizers the
+// allocator alone moves the peak by over a mebibyte from run to run, so the bound
+// there is wider, yet still well below what holding the data would add.
+#ifdef CHECKER_SANITIZED
+constexpr long kGrowthKib = 4 * 1024;
+#else
+constexpr long kGrowthKib = 1024;
+#endif
+
 // The one generator: kMax portals from portal(i) = {a, b, cost} on n islands, T = X = 0.
 std::string instance(int n, const std::function<std::array<long, 3>(int)> &portal) {
   std::string text = std::to_string(n) + " " + std::to_string(kMax) + " 0 0\n";
@@ -91,7 +101,7 @@ TEST(Stress, TenMegabyteTokensInBoundedMemory) {
   for (const auto &[plan, err] : cases) {
     Outcome o = run_binary({inst, ans, plan});
     EXPECT_EQ(o.err, err);
-    EXPECT_LT(o.peak_kib, small.peak_kib + 1024) << "memory grew with the token";
+    EXPECT_LT(o.peak_kib, small.peak_kib + kGrowthKib) << "memory grew with the token";
   }
 }
 
@@ -122,7 +132,7 @@ TEST(Stress, TwoGigabytesOfWhiteSpaceThroughAPipe) {
   EXPECT_EQ(written.load(), 2048L << 20) << "the checker stopped reading early";
   EXPECT_EQ(o.out, "0.000000\n");
   EXPECT_EQ(o.err, message::bad_format);
-  EXPECT_LT(o.peak_kib, small.peak_kib + 1024) << "memory grew with the plan";
+  EXPECT_LT(o.peak_kib, small.peak_kib + kGrowthKib) << "memory grew with the plan";
 }
 
 } // namespace
