@@ -9,7 +9,7 @@
 #include "graph/connect.h"
 #include "graph/mst.h"
 #include "instance/loader.h"
-#include "instance/reader.h"
+#include "reader/reader.h"
 #include "instance/tables.h"
 #include "judge/end_run.h"
 #include "judge/judgement.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "instance/reader.h"
+#include "reader/reader.h"
 #include "instance/registry.h"
 #include "instance/tables.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "instance/loader.h"
-#include "instance/reader.h"
+#include "reader/reader.h"
 #include "instance/tables.h"
 #include "judge/judgement.h"
 #include "judge/verdict.h"

@@ -7,7 +7,7 @@
 
 #include "graph/connect.h"
 #include "graph/mst.h"
-#include "instance/reader.h"
+#include "reader/reader.h"
 #include "instance/registry.h"
 #include "instance/tables.h"
 #include "judge/verdict.h"

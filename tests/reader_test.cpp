@@ -1,4 +1,4 @@
-#include "instance/reader.h"
+#include "reader/reader.h"
 
 #include <cmath>
 #include <cstdio>

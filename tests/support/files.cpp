@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "instance/reader.h"
+#include "reader/reader.h"
 
 std::string temp_file(const std::string &text) {
   static std::atomic<int> serial{0};

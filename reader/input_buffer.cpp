@@ -1,5 +1,5 @@
 // The reader's buffer: one fixed block of standard input at a time.
-#include "instance/input_buffer.h"
+#include "reader/input_buffer.h"
 
 #include <cstdio>
 
@@ -8,6 +8,8 @@ namespace input {
 char buffer[kBufferSize];
 std::size_t pos = 0, len = 0;
 bool read_failed = false;
+std::FILE *source = nullptr;
+std::uint64_t before = 0, token = 0;
 
 namespace {
 bool at_eof = false;
@@ -16,11 +18,12 @@ bool at_eof = false;
 bool refill() {
   if (at_eof)
     return false;
+  before += len;
   pos = 0;
-  len = std::fread(buffer, 1, kBufferSize, stdin);
+  len = source ? std::fread(buffer, 1, kBufferSize, source) : 0;
   if (len == 0) {
     at_eof = true;
-    read_failed = std::ferror(stdin) != 0;
+    read_failed = !source || std::ferror(source) != 0;
     return false;
   }
   return true;
@@ -32,6 +35,7 @@ Scan skip_space() {
     while (p < end && is_space(static_cast<unsigned char>(*p)))
       ++p;
     pos = static_cast<std::size_t>(p - buffer);
+    token = before + pos;
     if (p < end)
       return Scan::ok;
     if (!refill())
@@ -41,11 +45,27 @@ Scan skip_space() {
 
 } // namespace input
 
-bool input_bind(const char *path) {
-  input::pos = input::len = 0;
-  input::at_eof = input::read_failed = false;
-  if (!std::freopen(path, "r", stdin))
-    return false;
-  std::setvbuf(stdin, nullptr, _IONBF, 0); // the reader buffers; stdio need not
-  return true;
+namespace {
+
+void bind(std::FILE *file) {
+  using namespace input;
+  if (source && source != stdin)
+    std::fclose(source);
+  source = file;
+  pos = len = 0;
+  before = token = 0;
+  at_eof = read_failed = false;
+  if (file)
+    std::setvbuf(file, nullptr, _IONBF, 0); // the reader buffers; stdio need not
 }
+
+} // namespace
+
+bool input_bind(const char *path) {
+  bind(std::fopen(path, "r"));
+  return input::source != nullptr;
+}
+
+void input_bind_stdin() { bind(stdin); }
+
+std::uint64_t input_token_offset() { return input::token; }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "instance/input_buffer.h"
+#include "reader/input_buffer.h"
 
 using namespace input;
 

@@ -1,4 +1,4 @@
-// Streaming reader of whitespace-separated numbers from standard input.
+// Streaming reader of whitespace-separated numbers from one bound file.
 // Reproduces the C library's "%d" and "%lf" conversions on every form a file can
 // hold, over one fixed buffer: memory does not grow with the file.
 #pragma once
@@ -13,9 +13,17 @@ enum class Scan {
   unreadable, // the file could not be read (an I/O error, a directory)
 };
 
-// Rebinds standard input onto the file at path and forgets any buffered input.
-// Returns false when the file cannot be opened; standard input is then unusable.
+// Binds the reader to the file at path, closing the file bound before, and forgets
+// any buffered input. Returns false when the file cannot be opened; every read then
+// reports unreadable.
 bool input_bind(const char *path);
+
+// Binds the reader to standard input, as input_bind does to a file.
+void input_bind_stdin();
+
+// Where the last read's token began, as a byte offset in the bound file: after the
+// white space it skipped, so at the end of the file when only white space was left.
+std::uint64_t input_token_offset();
 
 // "%d": skips white space, takes an optional sign and the digits up to the first
 // non-digit, which stays unread. Overflow stops at the digit that causes it.

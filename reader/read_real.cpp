@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "instance/input_buffer.h"
+#include "reader/input_buffer.h"
 
 using namespace input;
 

@@ -2,8 +2,10 @@
 // conversions; not part of the instance subsystem's interface.
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
 
-#include "instance/reader.h"
+#include "reader/reader.h"
 
 namespace input {
 
@@ -11,6 +13,9 @@ inline constexpr std::size_t kBufferSize = 1 << 18;
 extern char buffer[kBufferSize];
 extern std::size_t pos, len; // next byte, bytes held
 extern bool read_failed;     // the file could not be read to its end
+extern std::FILE *source;    // the bound file
+extern std::uint64_t before; // bytes of the file before buffer[0]
+extern std::uint64_t token;  // offset in the file of the last read's token
 
 // Reads the next block; false at the end of the file.
 bool refill();
