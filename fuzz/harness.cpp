@@ -1,4 +1,4 @@
-// In-process judging for the fuzzers: a run ends by throwing what it would write.
+// In-process judging for the fuzzers: a run ends by throwing its outcome.
 #include "harness.h"
 
 #include <cstdio>
@@ -9,15 +9,10 @@
 #include "graph/connect.h"
 #include "instance/tables.h"
 #include "judge/checker.h"
-#include "judge/end_run.h"
+#include "judge/outcome.h"
 #include "judge/verdict.h"
 
 namespace {
-
-struct Ended {
-  int status;
-  std::string out, err;
-};
 
 std::string temp_dir() {
   const char *shm = "/dev/shm";
@@ -33,57 +28,50 @@ std::string write_file(const std::string &name, std::string_view bytes) {
   return path;
 }
 
-[[noreturn]] void finding(const char *what, const Ended &e) {
-  std::fprintf(stderr, "FINDING: %s (status %d)\nstdout: [%s]\nstderr: [%s]\n", what, e.status,
-               e.out.c_str(), e.err.c_str());
+[[noreturn]] void finding(const char *what, const Outcome &o) {
+  std::fprintf(stderr, "FINDING: %s (failed %d, code %d)\nmessage: [%s]\nfailure: [%s]\n", what,
+               o.failed, o.code, o.message ? o.message : "", o.failure.c_str());
   std::abort();
 }
 
-void check_form(const Ended &e) {
-  if (e.status == EXIT_VERDICT) {
-    struct {
+void check_form(const Outcome &o) {
+  if (!o.failed) {
+    const struct {
       const char *text;
-      const char *score;
+      int code;
     } catalogue[] = {
-        {message::bad_format, "0.000000\n"},     {message::t_out_of_range, "0.000000\n"},
-        {message::invalid_portal, "0.000000\n"}, {message::repeated_portal, "0.000000\n"},
-        {message::not_connected, "0.000000\n"},  {message::not_cheapest, "0.000000\n"},
-        {message::t_not_best, "0.300000\n"},     {message::optimal, "1.000000\n"}};
+        {message::bad_format, REJECTED},      {message::t_out_of_range, REJECTED},
+        {message::invalid_portal, REJECTED},  {message::repeated_portal, REJECTED},
+        {message::not_connected, REJECTED},   {message::not_cheapest, REJECTED},
+        {message::t_not_best, CHEAPEST_AT_T}, {message::optimal, OPTIMAL}};
 
     for (const auto &entry : catalogue)
-      if (e.err == entry.text) {
-        if (e.out != entry.score)
-          finding("score does not match the message", e);
+      if (o.message && std::string_view(o.message) == entry.text) {
+        if (o.code != entry.code)
+          finding("verdict code does not match the message", o);
         return;
       }
-    finding("message outside the catalogue", e);
+    finding("message outside the catalogue", o);
   }
-  if (e.status == EXIT_CHECKER_FAILURE) {
-    const std::string prefix = "評測資料錯誤：";
-    if (!e.out.empty() || e.err.compare(0, prefix.size(), prefix) != 0 || e.err.back() != '\n' ||
-        e.err.find('\n') != e.err.size() - 1)
-      finding("malformed checker failure", e);
-    return;
-  }
-  finding("unknown exit status", e);
+  const std::string prefix = "評測資料錯誤：";
+  if (o.failure.compare(0, prefix.size(), prefix) != 0 ||
+      o.failure.find_first_of("\r\n") != std::string::npos)
+    finding("malformed checker failure", o);
 }
 
 } // namespace
 
-void end_run(int status, std::string_view out, std::string_view err) {
-  throw Ended{status, std::string(out), std::string(err)};
-}
+void end_run(const Outcome &outcome) { throw outcome; }
 
 void judge_and_check(std::string_view instance, std::string_view answer, std::string_view plan) {
   std::string paths[] = {write_file("instance", instance), write_file("answer", answer),
                          write_file("plan", plan)};
   instance_reset();
   plan_reset();
-  char name[] = "checker";
-  char *argv[] = {name, paths[0].data(), paths[1].data(), paths[2].data(), nullptr};
+  detail = {};
   try {
-    run_checker(4, argv);
-  } catch (const Ended &e) {
-    check_form(e);
+    judge_files(paths[0].c_str(), paths[1].c_str(), paths[2].c_str());
+  } catch (const Outcome &o) {
+    check_form(o);
   }
 }

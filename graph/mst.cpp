@@ -64,7 +64,7 @@ void sort_by_key(std::size_t n) {
 
 bool cmp(std::int32_t a, std::int32_t b) { return enow[a] < enow[b]; }
 
-double mst(std::int32_t t) {
+double mst(std::int32_t t, std::vector<std::int32_t> *taken) {
   djInit();
   const double td = static_cast<double>(t);
   for (std::int32_t i = 0; i < M; ++i) {
@@ -91,8 +91,11 @@ double mst(std::int32_t t) {
       __builtin_prefetch(&root[et[q]]);
     }
     std::int32_t p = edges[i];
-    if (djUnion(es[p], et[p]))
+    if (djUnion(es[p], et[p])) {
       total += cost_of(key[i]);
+      if (taken)
+        taken->push_back(p);
+    }
   }
   return total;
 }

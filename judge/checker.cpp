@@ -9,6 +9,7 @@
 #include "reader/reader.h"
 #include "instance/tables.h"
 #include "judge/judgement.h"
+#include "judge/outcome.h"
 #include "judge/verdict.h"
 
 namespace {
@@ -31,20 +32,24 @@ double read_reference(const char *path) {
 
 } // namespace
 
-void run_checker(int argc, char **argv) {
-  if (argc < 4)
-    checker_failure("參數不足，用法：checker 題目檔 答案檔 輸出檔");
-  if (!input_bind(argv[1]))
-    checker_failure(std::string("無法開啟題目檔：") + argv[1]);
+void judge_files(const char *instance, const char *answer, const char *plan) {
+  if (!input_bind(instance))
+    checker_failure(std::string("無法開啟題目檔：") + instance);
   if (std::string error = load_instance(); !error.empty())
-    checker_failure(error + "：" + argv[1]);
-  const double reference = read_reference(argv[2]);
+    checker_failure(error + "：" + instance);
+  const double reference = read_reference(answer);
 
   // A plan that cannot be opened is judged as the empty plan it amounts to.
+  if (plan)
+    input_bind(plan);
+  else
+    input_bind_stdin();
   std::int32_t t, k;
-  if (!input_bind(argv[3]) || read_int(t) != Scan::ok || read_int(k) != Scan::ok)
+  if (read_int(t) != Scan::ok || read_int(k) != Scan::ok)
     badin();
+  detail.has_t = true;
+  detail.t = t;
   if (t < 0 || t > T)
     finish(REJECTED, message::t_out_of_range);
-  judge_plan(t, k, reference);
+  judge_plan(t, k, reference, answer);
 }

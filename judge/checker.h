@@ -1,6 +1,7 @@
-// The checking sequence, from the command line to the verdict.
+// The checking sequence, from three files to the outcome.
 #pragma once
 
-// Judges argv[3] (the plan) against argv[1] (the instance) and argv[2] (the answer)
-// and ends the run; see README.md for every outcome. Never returns.
-[[noreturn]] void run_checker(int argc, char **argv);
+// Judges the plan (read from standard input when plan is null) against the
+// instance and the answer file, in that reading order, and ends the run through
+// end_run(); see README.md for every outcome. Never returns.
+[[noreturn]] void judge_files(const char *instance, const char *answer, const char *plan);

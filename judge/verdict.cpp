@@ -1,16 +1,13 @@
-// Verdict reporter: score line, message, exit status.
+// Verdicts and checker failures become outcomes for the front-end.
 #include "judge/verdict.h"
 
-#include <cstdio>
+#include "judge/outcome.h"
 
-#include "judge/end_run.h"
+Detail detail;
 
-void finish(int code, const char *message) {
-  double score = code == CHEAPEST_AT_T ? 0.3 : code == OPTIMAL ? 1.0 : 0.0;
-  char line[32];
-  int n = std::snprintf(line, sizeof line, "%lf\n", score);
-  end_run(EXIT_VERDICT, std::string_view(line, static_cast<std::size_t>(n)), message);
-}
+double score_of(int code) { return code == CHEAPEST_AT_T ? 0.3 : code == OPTIMAL ? 1.0 : 0.0; }
+
+void finish(int code, const char *message) { end_run({false, code, message, {}}); }
 
 void badin() { finish(REJECTED, message::bad_format); }
 
@@ -19,5 +16,5 @@ void checker_failure(const std::string &what) {
   for (char &c : line)
     if (c == '\n' || c == '\r')
       c = ' '; // a path may hold line breaks; the report stays one line
-  end_run(EXIT_CHECKER_FAILURE, {}, line + "\n");
+  end_run({true, REJECTED, nullptr, line});
 }

@@ -2,10 +2,6 @@
 #pragma once
 #include <string>
 
-// Exit statuses, the contest system's contract.
-inline constexpr int EXIT_VERDICT = 0;         // a score was given, whatever it is
-inline constexpr int EXIT_CHECKER_FAILURE = 1; // the judge's own data is broken
-
 // Verdict codes given to finish(): the score is 0, 0.3 or 1.
 inline constexpr int REJECTED = 0;
 inline constexpr int CHEAPEST_AT_T = 1;
@@ -32,13 +28,16 @@ inline constexpr char t_not_best[] =
 inline constexpr char optimal[] = "輸出的建設方案為最佳方案。";
 } // namespace message
 
-// Writes the score of code ("%lf\n": 0.300000 for 1, 1.000000 for 2, else 0.000000)
-// to standard output and message to standard error, then exits with EXIT_VERDICT.
+// Ends the run with the verdict of code (REJECTED, CHEAPEST_AT_T or OPTIMAL) and
+// its catalogue message.
 [[noreturn]] void finish(int code, const char *message);
 
 // The format error: finish(REJECTED, message::bad_format).
 [[noreturn]] void badin();
 
-// The checker cannot judge because of its own data: writes nothing to standard
-// output, "評測資料錯誤：" + what + "\n" to standard error, exits EXIT_CHECKER_FAILURE.
+// Ends the run with a checker failure: the judge's own data allows no verdict. The
+// report is "評測資料錯誤：" + what, line breaks in what turned into spaces.
 [[noreturn]] void checker_failure(const std::string &what);
+
+// The score of a verdict code: 0.3 for CHEAPEST_AT_T, 1 for OPTIMAL, else 0.
+double score_of(int code);

@@ -50,8 +50,6 @@ TEST(EndToEnd, EveryVerdict) {
        optimal, 0},
       {"cheapest_at_t1_not_best", kIslands, "8", "1 3\n2 3\n1 3\n0 1\n", kScore03, t_not_best, 0},
       {"cheapest_at_t0_not_best", kIslands, "8", "0 3 2 3 1 3 0 3", kScore03, t_not_best, 0},
-      {"answer_just_outside_abs_tolerance", kIslands, "7.999999", "3 3 3 2 1 3 0 1", kScore03,
-       t_not_best, 0},
       {"not_cheapest", kIslands, "8", "3 3 2 3 1 3 0 3", kScore0, not_cheapest, 0},
       {"not_cheapest_extra_portal", kIslands, "8", "3 4 2 3 1 3 0 1 1 2", kScore0, not_cheapest, 0},
       {"not_connected", kIslands, "8", "3 2 2 3 1 3", kScore0, not_connected, 0},
@@ -101,6 +99,9 @@ TEST(EndToEnd, InstanceRules) {
       // Large totals: the relative tolerance 1e-8 of the reference decides.
       {"relative_tolerance_inside", "1 0 3 1e9", "3000000029", "3 0", kScore1, optimal, 0},
       {"relative_tolerance_outside", "1 0 3 1e9", "2999999969", "3 0", kScore03, t_not_best, 0},
+      // Small totals: the absolute tolerance 1e-6 decides; every t reaches the answer 0.
+      {"absolute_tolerance_inside", "1 0 1 0.0000009999999", "0", "1 0", kScore1, optimal, 0},
+      {"absolute_tolerance_outside", "1 0 1 0.0000010000001", "0", "1 0", kScore03, t_not_best, 0},
   };
   for (const Case &c : cases)
     expect_case(c);
@@ -125,6 +126,18 @@ TEST(EndToEnd, BrokenJudgeDataIsACheckerFailure) {
        f + "輸出的建設方案總成本 8 低於答案檔的參考總成本 9，答案檔有誤\n", 1},
       {"plan_beats_answer_just_outside_tolerance", kIslands, "8.0000011", "3 3 3 2 1 3 0 1", "",
        f + "輸出的建設方案總成本 8 低於答案檔的參考總成本 8.0000011000000004，答案檔有誤\n", 1},
+      // Cheapest at its t yet short of the answer, which no t reaches: the answer is wrong.
+      {"answer_below_every_t", kIslands, "7", "3 3 3 2 1 3 0 1", "",
+       f + "答案檔的參考總成本 7 低於所有 t 中的最小總成本 8（t = 3），沒有方案能達到，答案檔有誤：{answer}\n",
+       1},
+      {"answer_below_every_t_plan_at_other_t", kIslands, "7", "1 3\n2 3\n1 3\n0 1\n", "",
+       f + "答案檔的參考總成本 7 低於所有 t 中的最小總成本 8（t = 3），沒有方案能達到，答案檔有誤：{answer}\n",
+       1},
+      {"answer_below_every_t_just_outside_tolerance", kIslands, "7.999999", "3 3 3 2 1 3 0 1", "",
+       f + "答案檔的參考總成本 7.9999989999999999 低於所有 t 中的最小總成本 8（t = 3），沒有方案能達到，答案檔有誤：{answer}\n",
+       1},
+      {"least_total_at_other_end_overflows", "2 2 2 0\n0 1 5 1e308\n0 1 1 0\n", "-5", "0 1 0 1",
+       "", f + "t = 2 時的最小總成本不是有限數（-inf），題目檔的成本溢位\n", 1},
   };
   for (const Case &c : cases)
     expect_case(c);

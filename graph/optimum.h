@@ -1,0 +1,13 @@
+// The least total over every admissible t.
+#pragma once
+#include <cstdint>
+
+struct Best {
+  std::int32_t t; // where the least total is reached: 0, or T when it is lower there
+  double total;
+};
+
+// The least total over t in 0..T (T >= 0): the least total at t is the minimum of
+// linear functions of t, hence concave, so it is the smaller of mst(0) and mst(T).
+// Overwrites enow, the order of edges and root, as mst() does.
+Best best_total();
