@@ -3,10 +3,11 @@
 
 #include "graph/mst.h"
 
+Best better_end(double at_zero, double at_end) {
+  return at_end < at_zero ? Best{T, at_end} : Best{0, at_zero};
+}
+
 Best best_total() {
   const double at_zero = mst(0);
-  if (T == 0)
-    return {0, at_zero};
-  const double at_end = mst(T);
-  return at_end < at_zero ? Best{T, at_end} : Best{0, at_zero};
+  return T == 0 ? Best{0, at_zero} : better_end(at_zero, mst(T));
 }

@@ -3,8 +3,6 @@
 
 #include "judge/outcome.h"
 
-Detail detail;
-
 double score_of(int code) { return code == CHEAPEST_AT_T ? 0.3 : code == OPTIMAL ? 1.0 : 0.0; }
 
 void finish(int code, const char *message) { end_run({false, code, message, {}}); }

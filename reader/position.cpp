@@ -1,48 +1,50 @@
 // Line and column of a byte offset, and the offset of the n-th token.
 #include "reader/position.h"
 
+#include <algorithm>
 #include <cstdio>
 
-namespace {
-
-bool is_space(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-} // namespace
-
-Position locate(const char *path, std::uint64_t offset) {
-  Position at{1, 1};
-  std::FILE *f = std::fopen(path, "rb");
-  if (!f)
-    return at;
-  for (std::uint64_t i = 0; i < offset; ++i) {
-    int c = std::getc(f);
-    if (c == EOF)
-      break;
-    if (c == '\n')
-      at = {at.line + 1, 1};
-    else
-      ++at.column;
-  }
-  std::fclose(f);
-  return at;
-}
-
-std::uint64_t token_offset(const char *path, std::uint64_t index) {
-  std::FILE *f = std::fopen(path, "rb");
-  if (!f)
-    return 0;
-  std::uint64_t offset = 0, tokens = 0;
+TextMap map_text(std::string_view text) {
+  TextMap map;
+  map.size = text.size();
+  map.line_starts.push_back(0);
   bool in_token = false;
-  for (int c; (c = std::getc(f)) != EOF; ++offset) {
-    const bool starts = !is_space(c) && !in_token;
-    in_token = !is_space(c);
-    if (starts && tokens++ == index)
-      break;
+  for (std::uint64_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool space = c == ' ' || (c >= '\t' && c <= '\r');
+    if (!space && !in_token)
+      map.token_starts.push_back(i);
+    in_token = !space;
+    if (c == '\n')
+      map.line_starts.push_back(i + 1);
   }
-  std::fclose(f);
-  return offset;
+  return map;
 }
 
-std::string located(const char *path, Position at) {
-  return std::string(path) + ":" + std::to_string(at.line) + ":" + std::to_string(at.column);
+Position position_of(const TextMap &map, std::uint64_t offset) {
+  offset = std::min(offset, map.size);
+  auto after = std::upper_bound(map.line_starts.begin(), map.line_starts.end(), offset);
+  const std::uint64_t line = static_cast<std::uint64_t>(after - map.line_starts.begin());
+  return {line, offset - after[-1] + 1};
+}
+
+std::uint64_t token_start(const TextMap &map, std::uint64_t index) {
+  return index < map.token_starts.size() ? map.token_starts[index] : map.size;
+}
+
+bool read_whole_file(const char *path, std::string &text) {
+  std::FILE *f = std::fopen(path, "rb");
+  if (!f)
+    return false;
+  text.clear();
+  char block[1 << 16];
+  for (std::size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
+    text.append(block, n);
+  const bool ok = !std::ferror(f);
+  std::fclose(f);
+  return ok;
+}
+
+std::string located(const std::string &path, Position at, const std::string &what) {
+  return path + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": " + what;
 }

@@ -32,7 +32,7 @@ std::string fill_paths(std::string text, const std::string &instance, const std:
 void expect_case(const Case &c) {
   SCOPED_TRACE(c.name);
   std::string paths[] = {temp_file(c.instance), temp_file(c.answer), temp_file(c.plan)};
-  Outcome o = run_binary({paths[0], paths[1], paths[2]});
+  Ran o = run_binary({paths[0], paths[1], paths[2]});
   EXPECT_EQ(o.status, c.status);
   EXPECT_EQ(o.out, c.out);
   EXPECT_EQ(o.err, fill_paths(c.err, paths[0], paths[1]));
@@ -173,7 +173,7 @@ TEST(EndToEnd, MissingArgumentsAndFiles) {
   };
 
   for (const auto &c : cases) {
-    Outcome o = run_binary(c.args);
+    Ran o = run_binary(c.args);
     EXPECT_EQ(o.status, c.status);
     EXPECT_EQ(o.out, c.out);
     EXPECT_EQ(o.err, c.err);

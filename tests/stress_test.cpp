@@ -79,7 +79,7 @@ TEST(Stress, LargestInstances) {
 
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    Outcome o = run_binary({temp_file(c.inst), temp_file(c.answer), temp_file(c.plan)});
+    Ran o = run_binary({temp_file(c.inst), temp_file(c.answer), temp_file(c.plan)});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out, c.err == message::optimal ? "1.000000\n" : "0.000000\n");
     EXPECT_EQ(o.err, c.err);
@@ -88,7 +88,7 @@ TEST(Stress, LargestInstances) {
 
 TEST(Stress, TenMegabyteTokensInBoundedMemory) {
   const std::string inst = temp_file("2 1 5 0\n0 1 1 0\n"), ans = temp_file("1");
-  Outcome small = run_binary({inst, ans, temp_file("0 1 0 1")});
+  Ran small = run_binary({inst, ans, temp_file("0 1 0 1")});
   // Written without holding them here: a child starts as a copy of this process,
   // and its peak memory counts that copy.
   const std::size_t ten = 10 << 20;
@@ -99,7 +99,7 @@ TEST(Stress, TenMegabyteTokensInBoundedMemory) {
       {temp_file_filled("0 1 1 ", '0', ten, "0"), message::optimal},
   };
   for (const auto &[plan, err] : cases) {
-    Outcome o = run_binary({inst, ans, plan});
+    Ran o = run_binary({inst, ans, plan});
     EXPECT_EQ(o.err, err);
     EXPECT_LT(o.peak_kib, small.peak_kib + kGrowthKib) << "memory grew with the token";
   }
@@ -107,7 +107,7 @@ TEST(Stress, TenMegabyteTokensInBoundedMemory) {
 
 TEST(Stress, TwoGigabytesOfWhiteSpaceThroughAPipe) {
   const std::string inst = temp_file(kChain), ans = temp_file(kChainAnswer);
-  Outcome small = run_binary({inst, ans, temp_file("0 262143 ")});
+  Ran small = run_binary({inst, ans, temp_file("0 262143 ")});
   ASSERT_EQ(small.err, message::bad_format);
 
   std::string fifo = temp_file("");
@@ -126,7 +126,7 @@ TEST(Stress, TwoGigabytesOfWhiteSpaceThroughAPipe) {
     }
     close(fd);
   });
-  Outcome o = run_binary({inst, ans, fifo});
+  Ran o = run_binary({inst, ans, fifo});
   writer.join();
   unlink(fifo.c_str());
   EXPECT_EQ(written.load(), 2048L << 20) << "the checker stopped reading early";

@@ -21,11 +21,17 @@ std::string slurp_and_remove(const std::string &path) {
 
 } // namespace
 
-Outcome run_binary(const std::vector<std::string> &args) {
-  const std::string out = temp_file(""), err = temp_file(""), path = CHECKER_PATH;
+const std::string kChecker = CHECKER_PATH, kCheckerKattis = CHECKER_KATTIS_PATH,
+                  kCheckerTestlib = CHECKER_TESTLIB_PATH, kSetter = SETTER_PATH;
+
+Ran run_binary(const std::vector<std::string> &args) { return run_program(kChecker, args); }
+
+Ran run_program(const std::string &path, const std::vector<std::string> &args,
+                const std::string &input) {
+  const std::string out = temp_file(""), err = temp_file("");
   posix_spawn_file_actions_t files;
   posix_spawn_file_actions_init(&files);
-  posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&files, 0, input.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_TRUNC, 0);
   posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_TRUNC, 0);
   std::vector<char *> argv{const_cast<char *>(path.c_str())};

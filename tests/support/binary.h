@@ -1,13 +1,21 @@
-// Running the built checker binary as a contest system does.
+// Running the built programs as a contest system or a setter does.
 #pragma once
 #include <string>
 #include <vector>
 
-struct Outcome {
+struct Ran {
   int status; // exit status; -1 when killed by a signal
   std::string out, err;
   long peak_kib; // peak resident memory of the run
 };
 
+// Runs the program at path with these arguments, standard input read from the file
+// at input.
+Ran run_program(const std::string &path, const std::vector<std::string> &args,
+                const std::string &input = "/dev/null");
+
 // Runs the checker with these arguments and no standard input.
-Outcome run_binary(const std::vector<std::string> &args);
+Ran run_binary(const std::vector<std::string> &args);
+
+// Paths of the built programs.
+extern const std::string kChecker, kCheckerKattis, kCheckerTestlib, kSetter;

@@ -1,0 +1,10 @@
+// The tolerant comparison of two totals, on its own so that tools which compare
+// totals without judging a plan need nothing else of the judgement.
+#include <cmath>
+
+#include "judge/judgement.h"
+
+bool approx(double a, double b) {
+  double d = std::fabs(a - b);
+  return d < 1e-6 || d / std::fabs(a) < 1e-8;
+}

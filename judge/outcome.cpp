@@ -1,0 +1,4 @@
+// What the judgement establishes, kept for the front-ends.
+#include "judge/outcome.h"
+
+Detail detail;

@@ -1,0 +1,225 @@
+// Instance families: connected by construction, with no pair of islands that a plan
+// cannot use as Kruskal does, and each with its own trap.
+#include "setter/families.h"
+
+#include <algorithm>
+#include <limits>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+std::uint64_t pair_key(std::int64_t a, std::int64_t b) {
+  return static_cast<std::uint64_t>(std::max(a, b)) << 32 | static_cast<std::uint64_t>(std::min(a, b));
+}
+
+std::int64_t floor_div(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+
+// A multiple of unit uniform in low..high; the range must hold one.
+std::int64_t on_grid(Random &r, std::int64_t low, std::int64_t high, std::int64_t unit) {
+  return uniform(r, -floor_div(-low, unit), floor_div(high, unit)) * unit;
+}
+
+bool grid_holds(std::int64_t low, std::int64_t high, std::int64_t unit) {
+  return low <= high && -floor_div(-low, unit) <= floor_div(high, unit);
+}
+
+std::int32_t island(Random &r, const Shape &s) { return static_cast<std::int32_t>(uniform(r, 0, s.n - 1)); }
+
+// A random spanning tree over shuffled labels, its portals priced by price().
+template <class Price> void spanning_tree(const Shape &s, Random &r, std::vector<Record> &out, Price price) {
+  std::vector<std::int32_t> label(static_cast<std::size_t>(s.n));
+  for (std::size_t i = 0; i < label.size(); ++i)
+    label[i] = static_cast<std::int32_t>(i);
+  shuffle(r, label);
+  for (std::int64_t i = 1; i < s.n; ++i)
+    out.push_back({label[static_cast<std::size_t>(i)], label[static_cast<std::size_t>(uniform(r, 0, i - 1))],
+                   price(), 0});
+}
+
+// Portals on pairs of islands not joined yet, until records holds count of them.
+template <class Price>
+void distinct_pairs(const Shape &s, Random &r, std::vector<Record> &out, std::size_t count, Price price) {
+  std::unordered_set<std::uint64_t> used;
+  for (const Record &rec : out)
+    used.insert(pair_key(rec.a, rec.b));
+  while (out.size() < count) {
+    const std::int32_t a = island(r, s), b = island(r, s);
+    if (a != b && used.insert(pair_key(a, b)).second)
+      out.push_back({a, b, price(), 0});
+  }
+}
+
+void random_orientation(Random &r, std::vector<Record> &records) {
+  for (Record &rec : records)
+    if (next_bits(r) >> 63)
+      std::swap(rec.a, rec.b);
+}
+
+// Every record gets a rate from the shape's range.
+void random_rates(const Shape &s, Random &r, std::vector<Record> &records) {
+  for (Record &rec : records)
+    rec.rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
+}
+
+std::string connected_graph(const Shape &s, Random &r, std::vector<Record> &out) {
+  if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
+    return "M 大於 N 個島嶼能有的不同島嶼對數";
+  auto price = [&] { return on_grid(r, s.ec_low, s.ec_high, s.ec_unit); };
+  spanning_tree(s, r, out, price);
+  distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), price);
+  random_rates(s, r, out);
+  shuffle(r, out);
+  random_orientation(r, out);
+  return {};
+}
+
+// Portals (i, i+1), cheapest first, at one shared rate so that the order holds at
+// every t: Kruskal links each island under the next, one chain of N-1 links, and
+// the dearer portal (0, N-1) that follows walks all of it.
+std::string chain(const Shape &s, Random &r, std::vector<Record> &out) {
+  if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
+    return "M 大於 N 個島嶼能有的不同島嶼對數";
+  const std::int64_t first = -floor_div(-s.ec_low, s.ec_unit) * s.ec_unit;
+  if ((s.ec_high - first) / s.ec_unit < s.n)
+    return "--ec 的範圍容不下 N 個不同的成本";
+  const std::int64_t rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
+  for (std::int32_t i = 0; i + 1 < s.n; ++i)
+    out.push_back({i, i + 1, first + i * s.ec_unit, rate});
+  std::vector<Record> chain_links = out;
+  const std::int64_t dear = first + (s.n - 1) * s.ec_unit;
+  auto price = [&] { return on_grid(r, dear, s.ec_high, s.ec_unit); };
+  if (s.m >= s.n && s.n >= 3)
+    out.push_back({0, static_cast<std::int32_t>(s.n - 1), dear, rate});
+  distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), price);
+  for (std::size_t i = chain_links.size(); i < out.size(); ++i)
+    out[i].rate = rate;
+  shuffle(r, out);
+  return {};
+}
+
+// A tree of cheap portals that plans can name, and copies dearer at both ends of
+// 0..T than any of them: earlier copies of tree pairs, and pairs joined several
+// times in any order of price, none of which Kruskal ever takes.
+std::string duplicates(const Shape &s, Random &r, std::vector<Record> &out) {
+  if (s.n < 2)
+    return "duplicates 需要 N >= 2";
+  const std::int64_t rate_span = s.er_high - s.er_low;
+  if (s.t > 0 && rate_span > (std::numeric_limits<std::int64_t>::max() / 4) / s.t)
+    return "--er 的範圍乘上 T 太大";
+  const std::int64_t spread = rate_span * s.t; // how far two costs can move apart by t
+  const std::int64_t room = s.ec_high - s.ec_low - spread;
+  const std::int64_t cheap_high = s.ec_low + room / 3, dear_low = cheap_high + spread + 1;
+  if (room < 3 || !grid_holds(s.ec_low, cheap_high, s.ec_unit) ||
+      !grid_holds(dear_low, s.ec_high, s.ec_unit))
+    return "--ec 的範圍相對於 --er 的範圍與 T 太窄";
+  auto cheap = [&] { return on_grid(r, s.ec_low, cheap_high, s.ec_unit); };
+  auto dear = [&] { return on_grid(r, dear_low, s.ec_high, s.ec_unit); };
+  spanning_tree(s, r, out, cheap);
+  random_rates(s, r, out);
+  const std::size_t tree = out.size();
+  std::vector<std::uint64_t> dear_pairs;
+  while (out.size() < static_cast<std::size_t>(s.m)) {
+    const std::int64_t kind = uniform(r, 0, 5);
+    if (kind < 2) { // a dearer copy of a tree pair, to be placed before it
+      const Record &t = out[static_cast<std::size_t>(uniform(r, 0, static_cast<std::int64_t>(tree) - 1))];
+      out.push_back({t.a, t.b, dear(), on_grid(r, s.er_low, s.er_high, s.er_unit)});
+    } else if (kind == 2) { // an exact copy of a tree portal: either may be taken
+      out.push_back(out[static_cast<std::size_t>(uniform(r, 0, static_cast<std::int64_t>(tree) - 1))]);
+    } else { // a dear pair, joined again when it already is
+      std::int32_t a = island(r, s), b = island(r, s);
+      if (!dear_pairs.empty() && (next_bits(r) >> 63)) {
+        const std::uint64_t k =
+            dear_pairs[static_cast<std::size_t>(uniform(r, 0, static_cast<std::int64_t>(dear_pairs.size()) - 1))];
+        a = static_cast<std::int32_t>(k >> 32), b = static_cast<std::int32_t>(k & 0xFFFFFFFF);
+      }
+      dear_pairs.push_back(pair_key(a, b));
+      out.push_back({a, b, dear(), on_grid(r, s.er_low, s.er_high, s.er_unit)});
+    }
+  }
+  std::vector<bool> is_tree(out.size(), false);
+  std::fill(is_tree.begin(), is_tree.begin() + static_cast<std::ptrdiff_t>(tree), true);
+  std::vector<std::size_t> order(out.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  shuffle(r, order);
+  // Within each tree pair, the tree portal goes last: it is the one plans name.
+  std::unordered_map<std::uint64_t, std::size_t> last_slot;
+  for (std::size_t slot = 0; slot < order.size(); ++slot)
+    last_slot[pair_key(out[order[slot]].a, out[order[slot]].b)] = slot;
+  for (std::size_t slot = 0; slot < order.size(); ++slot)
+    if (is_tree[order[slot]]) {
+      const std::size_t last = last_slot[pair_key(out[order[slot]].a, out[order[slot]].b)];
+      if (out[order[last]].cost != out[order[slot]].cost || out[order[last]].rate != out[order[slot]].rate)
+        std::swap(order[slot], order[last]);
+    }
+  std::vector<Record> placed;
+  for (std::size_t i : order)
+    placed.push_back(out[i]);
+  out = std::move(placed);
+  random_orientation(r, out);
+  return {};
+}
+
+// A connected graph and, for the rest of M, loops at random islands: never taken
+// by Kruskal, and a cost a plan pays in full if it names one.
+std::string loops(const Shape &s, Random &r, std::vector<Record> &out) {
+  auto price = [&] { return on_grid(r, s.ec_low, s.ec_high, s.ec_unit); };
+  spanning_tree(s, r, out, price);
+  const std::int64_t extra = std::min({(s.n - 1) / 2 + 1, s.m - (s.n - 1), s.n * (s.n - 1) / 2 - (s.n - 1)});
+  distinct_pairs(s, r, out, static_cast<std::size_t>(s.n - 1 + extra), price);
+  while (out.size() < static_cast<std::size_t>(s.m)) {
+    const std::int32_t a = island(r, s);
+    out.push_back({a, a, price(), 0});
+  }
+  random_rates(s, r, out);
+  shuffle(r, out);
+  random_orientation(r, out);
+  return {};
+}
+
+// Few distinct costs, one shared rate: a great many portals cost the same at every
+// t, the best included.
+std::string ties(const Shape &s, Random &r, std::vector<Record> &out) {
+  std::int64_t values[3];
+  for (std::int64_t &v : values)
+    v = on_grid(r, s.ec_low, s.ec_high, s.ec_unit);
+  auto price = [&] { return values[uniform(r, 0, 2)]; };
+  if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
+    return "M 大於 N 個島嶼能有的不同島嶼對數";
+  spanning_tree(s, r, out, price);
+  distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), price);
+  const std::int64_t rate = s.er_high - (s.er_high % s.er_unit + s.er_unit) % s.er_unit;
+  for (Record &rec : out)
+    rec.rate = rate;
+  shuffle(r, out);
+  random_orientation(r, out);
+  return {};
+}
+
+} // namespace
+
+const char *const kFamilies[] = {"random", "chain", "duplicates", "loops", "negative",
+                                 "best-at-0", "best-at-T", "ties", nullptr};
+
+std::string build_family(const Shape &s, Random &r, std::vector<Record> &records) {
+  records.clear();
+  if (s.n < 1 || s.m < s.n - 1)
+    return "需要 N >= 1 且 M >= N-1，才能連通所有島嶼";
+  if (!grid_holds(s.ec_low, s.ec_high, s.ec_unit) || !grid_holds(s.er_low, s.er_high, s.er_unit))
+    return "--ec 或 --er 的範圍內沒有符合小數位數的值";
+  const std::string &f = s.family;
+  if (f == "chain")
+    return chain(s, r, records);
+  if (f == "duplicates")
+    return duplicates(s, r, records);
+  if (f == "loops")
+    return loops(s, r, records);
+  if (f == "ties")
+    return ties(s, r, records);
+  if (f == "best-at-0" && (s.er_high > 0 || s.x <= 0 || s.t < 1))
+    return "best-at-0 需要 --er 不大於 0、X > 0 且 T >= 1";
+  if (f == "best-at-T" && (s.er_low <= 0 || s.n < 2 || s.t < 1 || s.x >= (s.n - 1) * s.er_low))
+    return "best-at-T 需要 --er 大於 0、N >= 2、T >= 1，且 X 小於 (N-1) 乘以 --er 的下限";
+  return connected_graph(s, r, records);
+}

@@ -1,0 +1,29 @@
+// The instance families that the generator writes, each built to stress one thing
+// and to pass the validator whatever its options.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "setter/random.h"
+
+// Reals are kept as whole numbers of units of 10^-scale, so that every cost at t
+// the generator reasons about is exact and every value prints exactly.
+struct Shape {
+  std::string family;
+  std::int64_t n, m, t;
+  std::int64_t ec_low, ec_high, er_low, er_high, x; // in units
+  std::int64_t ec_unit, er_unit;                     // the step of each, from its decimals
+};
+
+struct Record {
+  std::int32_t a, b;
+  std::int64_t cost, rate; // in units
+};
+
+// The names of the families, for the help text.
+extern const char *const kFamilies[];
+
+// Fills records with the family's M portals, in file order. Returns an empty
+// string, or why these options do not suit the family.
+std::string build_family(const Shape &shape, Random &random, std::vector<Record> &records);

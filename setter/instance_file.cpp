@@ -1,0 +1,36 @@
+// Loading an instance for the setter's commands, and locating what is wrong.
+#include "setter/instance_file.h"
+
+#include <charconv>
+
+#include "instance/loader.h"
+#include "reader/position.h"
+#include "reader/reader.h"
+
+bool load_instance_file(const std::string &path, Defect &defect) {
+  if (!input_bind(path.c_str())) {
+    defect = {0, "無法開啟題目檔"};
+    return false;
+  }
+  defect = {0, load_instance()};
+  defect.offset = input_token_offset();
+  return defect.what.empty();
+}
+
+std::string report_at(const std::string &path, std::uint64_t offset, const std::string &what) {
+  std::string text;
+  read_whole_file(path.c_str(), text);
+  return located(path, position_of(map_text(text), offset), what);
+}
+
+std::string report_at_token(const std::string &path, std::uint64_t token, const std::string &what) {
+  std::string text;
+  read_whole_file(path.c_str(), text);
+  const TextMap map = map_text(text);
+  return located(path, position_of(map, token_start(map, token)), what);
+}
+
+std::string plain_decimal(double v) {
+  char text[400]; // the longest, the least subnormal's, is 327 bytes
+  return std::string(text, std::to_chars(text, text + sizeof text, v, std::chars_format::fixed).ptr);
+}

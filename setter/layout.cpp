@@ -1,0 +1,200 @@
+// Canonical layout: line by line, field by field, every departure reported.
+#include "setter/layout.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+bool all_digits(std::string_view s) {
+  for (char c : s)
+    if (!is_digit(c))
+      return false;
+  return !s.empty();
+}
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+// Why field is no canonical integer, or an empty string when it is one.
+std::string integer_form(std::string_view field) {
+  if (field[0] == '+')
+    return "整數前不可有 + 號";
+  std::string_view digits = field.substr(field[0] == '-');
+  if (!all_digits(digits))
+    return "不是十進位整數";
+  if (digits.size() > 1 && digits[0] == '0')
+    return "整數不可有前導零";
+  if (field == "-0")
+    return "整數不可寫成 -0";
+  return {};
+}
+
+// Why field is no real in plain decimal notation, or an empty string.
+std::string real_form(std::string_view field) {
+  if (field[0] == '+')
+    return "實數前不可有 + 號";
+  std::string_view body = field.substr(field[0] == '-');
+  if (body.size() > 1 && body[0] == '0' && lower(body[1]) == 'x')
+    return "實數不可用十六進位表示";
+  if (body.size() >= 3 && (lower(body[0]) == 'i' || lower(body[0]) == 'n'))
+    return "實數必須是有限的十進位數，不可為 inf 或 nan";
+  const std::size_t exponent = body.find_first_of("eE");
+  if (exponent != std::string_view::npos && exponent > 0)
+    return "實數不可用指數表示";
+  const std::size_t point = body.find('.');
+  const std::string_view whole = body.substr(0, point);
+  if (!all_digits(whole) ||
+      (point != std::string_view::npos && !all_digits(body.substr(point + 1))))
+    return "不是十進位實數（應為數字，可有負號與小數點，小數點兩側都要有數字）";
+  if (whole.size() > 1 && whole[0] == '0')
+    return "實數不可有前導零";
+  return {};
+}
+
+std::string hex_byte(unsigned char c) {
+  const char *digits = "0123456789ABCDEF";
+  return std::string("0x") + digits[c >> 4] + digits[c & 15];
+}
+
+struct Line {
+  std::uint64_t start;  // offset of its first byte
+  std::string_view text; // without its "\n"
+  bool ended;            // followed by "\n"
+};
+
+// Checks one line's separators and fields (kinds[i] true for a real) and reports
+// what is wrong with it; returns the number of fields.
+std::size_t check_line(const Line &line, const bool *kinds, std::size_t expected,
+                       std::vector<Defect> &out) {
+  std::string_view text = line.text;
+  if (!text.empty() && text.back() == '\r') {
+    out.push_back({line.start + text.size() - 1, "行尾是 \\r\\n，應只用 \\n"});
+    text.remove_suffix(1);
+  }
+  if (text.empty()) {
+    out.push_back({line.start, "空白行"});
+    return 0;
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x20 || c >= 0x7F) {
+      out.push_back({line.start + i, c == '\t' ? "欄位之間應以一個空格分隔，不可用 tab"
+                                               : "不允許的位元組 " + hex_byte(c)});
+      break; // one report a line is enough to find it
+    }
+  }
+  auto separator = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; };
+  if (separator(text[0]))
+    out.push_back({line.start, "行首有空格"});
+  else if (separator(text.back()))
+    out.push_back({line.start + text.size() - 1, "行尾有空格"});
+  std::size_t fields = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    if (separator(text[i])) {
+      const std::size_t run = i;
+      while (i < text.size() && separator(text[i]))
+        ++i;
+      if (run > 0 && i < text.size() && i - run > 1)
+        out.push_back({line.start + run + 1, "欄位之間有多個空格，應只有一個"});
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && !separator(text[end]))
+      ++end;
+    if (fields < expected) {
+      std::string_view field = text.substr(i, end - i);
+      if (std::string why = kinds[fields] ? real_form(field) : integer_form(field); !why.empty())
+        out.push_back({line.start + i, why});
+    } else if (fields == expected) {
+      out.push_back({line.start + i, "多餘的欄位：這一行應只有 " + std::to_string(expected) + " 個欄位"});
+    }
+    ++fields;
+    i = end;
+  }
+  if (fields < expected)
+    out.push_back({line.start + text.size(), "這一行只有 " + std::to_string(fields) + " 個欄位，應有 " +
+                                                 std::to_string(expected) + " 個"});
+  return fields;
+}
+
+std::vector<Line> split_lines(std::string_view text) {
+  std::vector<Line> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find('\n', start);
+    const bool ended = end != std::string_view::npos;
+    const std::size_t stop = ended ? end : text.size();
+    lines.push_back({start, text.substr(start, stop - start), ended});
+    start = stop + 1;
+  }
+  return lines;
+}
+
+void check_final_newline(const std::vector<Line> &lines, std::vector<Defect> &out) {
+  if (!lines.empty() && !lines.back().ended)
+    out.push_back({lines.back().start + lines.back().text.size(), "檔案最後少了換行字元"});
+}
+
+// The M of a header line, its second field, when that is a canonical count; else -1.
+long long record_count(std::string_view header) {
+  std::string_view fields[2];
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < header.size() && n < 2;) {
+    const std::size_t end = std::min(header.find_first_of(" \t\v\f\r", i), header.size());
+    if (end > i)
+      fields[n++] = header.substr(i, end - i);
+    i = end + 1;
+  }
+  if (n < 2 || fields[1][0] == '-' || fields[1].size() > 9 || !integer_form(fields[1]).empty())
+    return -1;
+  return std::stoll(std::string(fields[1]));
+}
+
+} // namespace
+
+std::vector<Defect> instance_layout(std::string_view text) {
+  std::vector<Defect> out;
+  if (text.empty()) {
+    out.push_back({0, "檔案是空的"});
+    return out;
+  }
+  static constexpr bool kHeader[] = {false, false, false, true};
+  static constexpr bool kRecord[] = {false, false, true, true};
+  const std::vector<Line> lines = split_lines(text);
+  long long records = -1; // unknown until the header is read
+  long long seen = 0;
+  bool header_seen = false;
+  for (const Line &line : lines) {
+    if (header_seen && records >= 0 && seen == records) {
+      out.push_back({line.start, "最後一筆傳送門資料之後還有內容"});
+      return out;
+    }
+    const std::size_t fields = check_line(line, header_seen ? kRecord : kHeader, 4, out);
+    if (fields == 0)
+      continue; // a blank line holds no record
+    if (!header_seen)
+      records = record_count(line.text);
+    else
+      ++seen;
+    header_seen = true;
+  }
+  check_final_newline(lines, out);
+  return out;
+}
+
+std::vector<Defect> answer_layout(std::string_view text) {
+  std::vector<Defect> out;
+  if (text.empty()) {
+    out.push_back({0, "檔案是空的"});
+    return out;
+  }
+  static constexpr bool kAnswer[] = {true};
+  const std::vector<Line> lines = split_lines(text);
+  check_line(lines.front(), kAnswer, 1, out);
+  if (lines.size() > 1)
+    out.push_back({lines[1].start, "答案之後還有內容"});
+  else
+    check_final_newline(lines, out);
+  return out;
+}

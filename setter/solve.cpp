@@ -1,0 +1,80 @@
+// setter solve INSTANCE [--plan FILE]: the answer file's number, and optionally an
+// optimal plan, for one instance.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "frontends/output_file.h"
+#include "instance/tables.h"
+#include "setter/commands.h"
+#include "setter/instance_file.h"
+#include "setter/soundness.h"
+
+namespace {
+
+constexpr char kHelp[] = R"(usage: setter solve INSTANCE [--plan FILE]
+
+Writes the least total that any plan reaches over t in 0..T, computed as the
+checker computes totals, as one line that reads back to the same double:
+    setter solve tests/07.in > tests/07.ans
+With --plan FILE, also writes an optimal plan to FILE; the checker scores it
+1.000000 against that answer.
+
+Exit status 0 when solved. 1 when the instance is broken or no plan can be
+optimal (T < 0, N < 1, islands that no portals join, or a pair of islands joined
+by several portals where the one a plan can name changes the least total at
+t = 0 or t = T); nothing is written to standard output then, and one line
+"INSTANCE:LINE:COLUMN: why" to standard error. 2 for a usage error.
+)";
+
+std::string plan_text(std::int32_t t) {
+  std::vector<std::int32_t> taken;
+  nameable_mst(t, &taken);
+  std::string text = std::to_string(t) + " " + std::to_string(taken.size()) + "\n";
+  for (std::int32_t p : taken)
+    text += std::to_string(es[p]) + " " + std::to_string(et[p]) + "\n";
+  return text;
+}
+
+} // namespace
+
+int solve_command(int argc, char **argv) {
+  const char *instance = nullptr, *plan = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(kHelp, stdout);
+      return EXIT_DONE;
+    }
+    if (std::strcmp(argv[i], "--plan") == 0 && i + 1 < argc && !plan)
+      plan = argv[++i];
+    else if (argv[i][0] != '-' && !instance)
+      instance = argv[i];
+    else {
+      std::fprintf(stderr, "setter solve: unexpected argument '%s'\n%s", argv[i], kHelp);
+      return EXIT_USAGE;
+    }
+  }
+  if (!instance) {
+    std::fprintf(stderr, "setter solve: no INSTANCE given\n%s", kHelp);
+    return EXIT_USAGE;
+  }
+
+  Defect defect;
+  if (!load_instance_file(instance, defect)) {
+    std::fprintf(stderr, "%s\n", report_at(instance, defect.offset, defect.what).c_str());
+    return EXIT_DEFECT;
+  }
+  const Soundness s = check_soundness();
+  if (!s.flaws.empty()) {
+    const Flaw &first = s.flaws.front();
+    std::fprintf(stderr, "%s\n", report_at_token(instance, first.token, first.what).c_str());
+    return EXIT_DEFECT;
+  }
+  if (plan && !write_text(plan, plan_text(s.best.t))) {
+    std::fprintf(stderr, "%s: 無法寫入方案檔\n", plan);
+    return EXIT_DEFECT;
+  }
+  std::printf("%s\n", plain_decimal(s.best.total).c_str());
+  return EXIT_DONE;
+}

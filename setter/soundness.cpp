@@ -1,0 +1,92 @@
+// Soundness of an instance: the defects that leave no plan optimal.
+#include "setter/soundness.h"
+
+#include <cmath>
+#include <utility>
+
+#include "graph/dsu.h"
+#include "graph/mst.h"
+#include "instance/registry.h"
+#include "instance/tables.h"
+#include "judge/explain.h"
+#include "judge/judgement.h"
+
+namespace {
+
+constexpr std::uint64_t kTokenN = 0, kTokenT = 2;
+
+std::uint64_t record_token(std::int32_t portal) { return 4 + 4 * static_cast<std::uint64_t>(portal); }
+
+std::string record_name(std::int32_t portal) {
+  return "第 " + std::to_string(portal + 1) + " 筆傳送門（" + std::to_string(es[portal]) + " " +
+         std::to_string(et[portal]) + "）";
+}
+
+// After mst(), root holds the forest of every portal: an island outside island 0's
+// tree cannot be reached by any plan. -1 when every island is reached.
+std::int32_t unreached_island() {
+  const std::int32_t home = djFind(0);
+  for (std::int32_t i = 1; i < N; ++i)
+    if (djFind(i) != home)
+      return i;
+  return -1;
+}
+
+// The first portal that Kruskal takes at t but that no plan can name, as a flaw.
+Flaw shadowed_portal(std::int32_t t, double full, double nameable) {
+  std::vector<std::int32_t> taken;
+  mst(t, &taken);
+  for (std::int32_t p : taken)
+    if (const std::int32_t q = find_edge(es[p], et[p]); q != p)
+      return {record_token(p),
+              record_name(p) + "與" + record_name(q) + "連接同一對島嶼，方案只能選用後者；t = " +
+                  std::to_string(t) + " 時的最小總成本 " + exact(full) +
+                  " 在只用方案能選的傳送門時變為 " + exact(nameable) + "，沒有方案能是最小成本"};
+  return {0, "t = " + std::to_string(t) + " 時的最小總成本 " + exact(full) +
+                 " 在只用方案能選的傳送門時變為 " + exact(nameable) + "，沒有方案能是最小成本"};
+}
+
+} // namespace
+
+double nameable_mst(std::int32_t t, std::vector<std::int32_t> *taken) {
+  std::vector<std::int32_t> nameable;
+  for (std::int32_t i = 0; i < M; ++i)
+    if (find_edge(es[i], et[i]) == i)
+      nameable.push_back(i);
+  std::swap(edges, nameable);
+  const double total = mst(t, taken);
+  std::swap(edges, nameable);
+  return total;
+}
+
+Soundness check_soundness() {
+  Soundness s{{0, 0.0}, {}};
+  if (T < 0)
+    s.flaws.push_back({kTokenT, "T = " + std::to_string(T) + " 小於 0，沒有可選的 t"});
+  if (N < 1)
+    s.flaws.push_back({kTokenN, "N = " + std::to_string(N) + " 小於 1，沒有島嶼"});
+  if (!s.flaws.empty())
+    return s;
+
+  double least[2];
+  const std::int32_t ends[2] = {0, T};
+  for (int e = 0; e < (T == 0 ? 1 : 2); ++e) {
+    const std::int32_t t = ends[e];
+    least[e] = mst(t);
+    if (e == 0)
+      if (const std::int32_t island = unreached_island(); island >= 0) {
+        s.flaws.push_back({kTokenN, "島嶼 " + std::to_string(island) +
+                                        " 無法經由傳送門從島嶼 0 抵達，沒有方案能連通所有島嶼"});
+        return s;
+      }
+    if (!std::isfinite(least[e])) {
+      s.flaws.push_back({kTokenN, "t = " + std::to_string(t) + " 時的最小總成本不是有限數（" +
+                                      exact(least[e]) + "），成本溢位"});
+      continue;
+    }
+    if (const double nameable = nameable_mst(t, nullptr); !approx(least[e], nameable))
+      s.flaws.push_back(shadowed_portal(t, least[e], nameable));
+  }
+  s.best = T == 0 ? Best{0, least[0]} : better_end(least[0], least[1]);
+  return s;
+}
