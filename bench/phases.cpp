@@ -1,5 +1,5 @@
 // phases DIR [benchmark flags]: times each phase of one run in-process on
-// DIR/instance.txt, answer.txt and plan.txt (as bench/generate writes them), so a
+// DIR/instance.txt, answer.txt and plan.txt (as bench/run.sh writes them), so a
 // change to one phase can be measured apart from the noise of whole runs.
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -101,6 +101,8 @@ void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std
     portal[i] = find_edge(u[i], v[i]);
 }
 
+std::int32_t registry_keys() { return buckets > 0 ? m_edge_start[buckets] : 0; }
+
 void registry_clear() {
   pending_count = 0;
   buckets = 0;

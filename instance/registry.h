@@ -19,5 +19,9 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v);
 // misses overlap, which makes a long batch several times faster.
 void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal);
 
+// How many distinct pairs are registered (after registry_seal()): fewer than the
+// portals exactly when some pair is joined more than once.
+std::int32_t registry_keys();
+
 // Forgets every registration.
 void registry_clear();

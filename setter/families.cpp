@@ -64,7 +64,7 @@ void random_rates(const Shape &s, Random &r, std::vector<Record> &records) {
 
 std::string connected_graph(const Shape &s, Random &r, std::vector<Record> &out) {
   if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
-    return "M 大於 N 個島嶼能有的不同島嶼對數";
+    return "M exceeds the distinct pairs of N islands";
   auto price = [&] { return on_grid(r, s.ec_low, s.ec_high, s.ec_unit); };
   spanning_tree(s, r, out, price);
   distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), price);
@@ -79,10 +79,10 @@ std::string connected_graph(const Shape &s, Random &r, std::vector<Record> &out)
 // the dearer portal (0, N-1) that follows walks all of it.
 std::string chain(const Shape &s, Random &r, std::vector<Record> &out) {
   if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
-    return "M 大於 N 個島嶼能有的不同島嶼對數";
+    return "M exceeds the distinct pairs of N islands";
   const std::int64_t first = -floor_div(-s.ec_low, s.ec_unit) * s.ec_unit;
   if ((s.ec_high - first) / s.ec_unit < s.n)
-    return "--ec 的範圍容不下 N 個不同的成本";
+    return "--ec holds fewer than N distinct costs";
   const std::int64_t rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
   for (std::int32_t i = 0; i + 1 < s.n; ++i)
     out.push_back({i, i + 1, first + i * s.ec_unit, rate});
@@ -103,16 +103,16 @@ std::string chain(const Shape &s, Random &r, std::vector<Record> &out) {
 // times in any order of price, none of which Kruskal ever takes.
 std::string duplicates(const Shape &s, Random &r, std::vector<Record> &out) {
   if (s.n < 2)
-    return "duplicates 需要 N >= 2";
+    return "needs N >= 2";
   const std::int64_t rate_span = s.er_high - s.er_low;
   if (s.t > 0 && rate_span > (std::numeric_limits<std::int64_t>::max() / 4) / s.t)
-    return "--er 的範圍乘上 T 太大";
+    return "--er range times T is too large";
   const std::int64_t spread = rate_span * s.t; // how far two costs can move apart by t
   const std::int64_t room = s.ec_high - s.ec_low - spread;
   const std::int64_t cheap_high = s.ec_low + room / 3, dear_low = cheap_high + spread + 1;
   if (room < 3 || !grid_holds(s.ec_low, cheap_high, s.ec_unit) ||
       !grid_holds(dear_low, s.ec_high, s.ec_unit))
-    return "--ec 的範圍相對於 --er 的範圍與 T 太窄";
+    return "--ec range too narrow for the --er range times T";
   auto cheap = [&] { return on_grid(r, s.ec_low, cheap_high, s.ec_unit); };
   auto dear = [&] { return on_grid(r, dear_low, s.ec_high, s.ec_unit); };
   spanning_tree(s, r, out, cheap);
@@ -186,7 +186,7 @@ std::string ties(const Shape &s, Random &r, std::vector<Record> &out) {
     v = on_grid(r, s.ec_low, s.ec_high, s.ec_unit);
   auto price = [&] { return values[uniform(r, 0, 2)]; };
   if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
-    return "M 大於 N 個島嶼能有的不同島嶼對數";
+    return "M exceeds the distinct pairs of N islands";
   spanning_tree(s, r, out, price);
   distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), price);
   const std::int64_t rate = s.er_high - (s.er_high % s.er_unit + s.er_unit) % s.er_unit;
@@ -205,9 +205,9 @@ const char *const kFamilies[] = {"random", "chain", "duplicates", "loops", "nega
 std::string build_family(const Shape &s, Random &r, std::vector<Record> &records) {
   records.clear();
   if (s.n < 1 || s.m < s.n - 1)
-    return "需要 N >= 1 且 M >= N-1，才能連通所有島嶼";
+    return "needs N >= 1 and M >= N-1 to join every island";
   if (!grid_holds(s.ec_low, s.ec_high, s.ec_unit) || !grid_holds(s.er_low, s.er_high, s.er_unit))
-    return "--ec 或 --er 的範圍內沒有符合小數位數的值";
+    return "--ec or --er holds no value with the given decimals";
   const std::string &f = s.family;
   if (f == "chain")
     return chain(s, r, records);
@@ -218,8 +218,8 @@ std::string build_family(const Shape &s, Random &r, std::vector<Record> &records
   if (f == "ties")
     return ties(s, r, records);
   if (f == "best-at-0" && (s.er_high > 0 || s.x <= 0 || s.t < 1))
-    return "best-at-0 需要 --er 不大於 0、X > 0 且 T >= 1";
+    return "needs --er HI <= 0, X > 0 and T >= 1";
   if (f == "best-at-T" && (s.er_low <= 0 || s.n < 2 || s.t < 1 || s.x >= (s.n - 1) * s.er_low))
-    return "best-at-T 需要 --er 大於 0、N >= 2、T >= 1，且 X 小於 (N-1) 乘以 --er 的下限";
+    return "needs --er LO > 0, N >= 2, T >= 1 and X < (N-1) * LO";
   return connected_graph(s, r, records);
 }

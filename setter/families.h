@@ -25,5 +25,5 @@ struct Record {
 extern const char *const kFamilies[];
 
 // Fills records with the family's M portals, in file order. Returns an empty
-// string, or why these options do not suit the family.
+// string, or why these options do not suit the family (in English, a usage error).
 std::string build_family(const Shape &shape, Random &random, std::vector<Record> &records);

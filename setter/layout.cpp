@@ -119,21 +119,16 @@ std::size_t check_line(const Line &line, const bool *kinds, std::size_t expected
   return fields;
 }
 
-std::vector<Line> split_lines(std::string_view text) {
-  std::vector<Line> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find('\n', start);
-    const bool ended = end != std::string_view::npos;
-    const std::size_t stop = ended ? end : text.size();
-    lines.push_back({start, text.substr(start, stop - start), ended});
-    start = stop + 1;
-  }
-  return lines;
+// The line that begins at start.
+Line line_at(std::string_view text, std::size_t start) {
+  const std::size_t end = text.find('\n', start);
+  const bool ended = end != std::string_view::npos;
+  return {start, text.substr(start, (ended ? end : text.size()) - start), ended};
 }
 
-void check_final_newline(const std::vector<Line> &lines, std::vector<Defect> &out) {
-  if (!lines.empty() && !lines.back().ended)
-    out.push_back({lines.back().start + lines.back().text.size(), "檔案最後少了換行字元"});
+void check_final_newline(const Line &last, std::vector<Defect> &out) {
+  if (!last.ended)
+    out.push_back({last.start + last.text.size(), "檔案最後少了換行字元"});
 }
 
 // The M of a header line, its second field, when that is a canonical count; else -1.
@@ -161,11 +156,12 @@ std::vector<Defect> instance_layout(std::string_view text) {
   }
   static constexpr bool kHeader[] = {false, false, false, true};
   static constexpr bool kRecord[] = {false, false, true, true};
-  const std::vector<Line> lines = split_lines(text);
   long long records = -1; // unknown until the header is read
   long long seen = 0;
   bool header_seen = false;
-  for (const Line &line : lines) {
+  Line line{};
+  for (std::size_t start = 0; start < text.size(); start = line.start + line.text.size() + 1) {
+    line = line_at(text, start);
     if (header_seen && records >= 0 && seen == records) {
       out.push_back({line.start, "最後一筆傳送門資料之後還有內容"});
       return out;
@@ -179,7 +175,7 @@ std::vector<Defect> instance_layout(std::string_view text) {
       ++seen;
     header_seen = true;
   }
-  check_final_newline(lines, out);
+  check_final_newline(line, out);
   return out;
 }
 
@@ -190,11 +186,11 @@ std::vector<Defect> answer_layout(std::string_view text) {
     return out;
   }
   static constexpr bool kAnswer[] = {true};
-  const std::vector<Line> lines = split_lines(text);
-  check_line(lines.front(), kAnswer, 1, out);
-  if (lines.size() > 1)
-    out.push_back({lines[1].start, "答案之後還有內容"});
+  const Line first = line_at(text, 0);
+  check_line(first, kAnswer, 1, out);
+  if (first.ended && first.text.size() + 1 < text.size())
+    out.push_back({first.text.size() + 1, "答案之後還有內容"});
   else
-    check_final_newline(lines, out);
+    check_final_newline(first, out);
   return out;
 }

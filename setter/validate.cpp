@@ -71,6 +71,14 @@ std::string shown(double v) { return exact(v); }
 
 using Reports = std::vector<std::string>;
 
+// A report on the instance, placed by a byte offset or by the index of a token;
+// the text is mapped to lines only when there is something to report.
+struct Pending {
+  bool by_token;
+  std::uint64_t where;
+  std::string what;
+};
+
 void print(const Reports &reports) {
   for (std::size_t i = 0; i < reports.size() && i < kMostReports; ++i)
     std::fprintf(stderr, "%s\n", reports[i].c_str());
@@ -79,25 +87,24 @@ void print(const Reports &reports) {
 }
 
 void check_bound(double value, const Range &range, const char *name, std::uint64_t token,
-                 const std::string &path, const TextMap &map, Reports &reports) {
-  if (value >= range.low && value <= range.high)
-    return;
-  reports.push_back(located(path, position_of(map, token_start(map, token)),
-                      std::string(name) + " = " + shown(value) + " 超出範圍 " + shown(range.low) + ".." +
-                          shown(range.high) + "（" + range.option + "）"));
+                 std::vector<Pending> &pending) {
+  if (value < range.low || value > range.high)
+    pending.push_back({true, token,
+                       std::string(name) + " = " + shown(value) + " 超出範圍 " + shown(range.low) + ".." +
+                           shown(range.high) + "（" + range.option + "）"});
 }
 
 // N < 1 and T < 0 are left to the soundness check, which says why they matter.
-void check_bounds(const std::string &path, const TextMap &map, Reports &reports) {
+void check_bounds(std::vector<Pending> &pending) {
   if (N >= 1)
-    check_bound(N, n_range, "N", 0, path, map, reports);
-  check_bound(M, m_range, "M", 1, path, map, reports);
+    check_bound(N, n_range, "N", 0, pending);
+  check_bound(M, m_range, "M", 1, pending);
   if (T >= 0)
-    check_bound(T, t_range, "T", 2, path, map, reports);
-  check_bound(X, x_range, "X", 3, path, map, reports);
+    check_bound(T, t_range, "T", 2, pending);
+  check_bound(X, x_range, "X", 3, pending);
   for (std::int32_t i = 0; i < M; ++i) {
-    check_bound(ec[i], ec_range, "ec", 4 + 4 * static_cast<std::uint64_t>(i) + 2, path, map, reports);
-    check_bound(er[i], er_range, "er", 4 + 4 * static_cast<std::uint64_t>(i) + 3, path, map, reports);
+    check_bound(ec[i], ec_range, "ec", 4 + 4 * static_cast<std::uint64_t>(i) + 2, pending);
+    check_bound(er[i], er_range, "er", 4 + 4 * static_cast<std::uint64_t>(i) + 3, pending);
   }
 }
 
@@ -177,10 +184,10 @@ int validate_command(int argc, char **argv) {
     print(reports);
     return EXIT_DEFECT;
   }
-  const TextMap map = map_text(text);
+  std::vector<Pending> pending;
   const std::vector<Defect> layout = instance_layout(text);
   for (const Defect &d : layout)
-    reports.push_back(located(path, position_of(map, d.offset), d.what));
+    pending.push_back({false, d.offset, d.what});
 
   Soundness soundness{{0, 0.0}, {}};
   Defect load;
@@ -190,12 +197,17 @@ int validate_command(int argc, char **argv) {
     for (const Defect &d : layout)
       same_place |= d.offset == load.offset;
     if (!same_place)
-      reports.push_back(located(path, position_of(map, load.offset), load.what));
+      pending.push_back({false, load.offset, load.what});
   } else {
-    check_bounds(path, map, reports);
+    check_bounds(pending);
     soundness = check_soundness();
     for (const Flaw &f : soundness.flaws)
-      reports.push_back(located(path, position_of(map, token_start(map, f.token)), f.what));
+      pending.push_back({true, f.token, f.what});
+  }
+  if (!pending.empty()) {
+    const TextMap map = map_text(text);
+    for (const Pending &p : pending)
+      reports.push_back(located(path, position_of(map, p.by_token ? token_start(map, p.where) : p.where), p.what));
   }
   if (files.size() > 1)
     check_answer(files[1], loaded && soundness.flaws.empty() ? &soundness.best : nullptr, reports);
