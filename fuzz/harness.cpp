@@ -19,14 +19,6 @@ std::string temp_dir() {
   return access(shm, W_OK) == 0 ? shm : "/tmp";
 }
 
-std::string write_file(const std::string &name, std::string_view bytes) {
-  static const std::string prefix = temp_dir() + "/checker_fuzz_" + std::to_string(getpid()) + "_";
-  std::string path = prefix + name;
-  std::FILE *f = std::fopen(path.c_str(), "wb");
-  if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fclose(f) != 0)
-    std::abort();
-  return path;
-}
 
 [[noreturn]] void finding(const char *what, const Outcome &o) {
   std::fprintf(stderr, "FINDING: %s (failed %d, code %d)\nmessage: [%s]\nfailure: [%s]\n", what,
@@ -61,11 +53,20 @@ void check_form(const Outcome &o) {
 
 } // namespace
 
+std::string write_fuzz_file(const std::string &name, std::string_view bytes) {
+  static const std::string prefix = temp_dir() + "/checker_fuzz_" + std::to_string(getpid()) + "_";
+  std::string path = prefix + name;
+  std::FILE *f = std::fopen(path.c_str(), "wb");
+  if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fclose(f) != 0)
+    std::abort();
+  return path;
+}
+
 void end_run(const Outcome &outcome) { throw outcome; }
 
 void judge_and_check(std::string_view instance, std::string_view answer, std::string_view plan) {
-  std::string paths[] = {write_file("instance", instance), write_file("answer", answer),
-                         write_file("plan", plan)};
+  std::string paths[] = {write_fuzz_file("instance", instance), write_fuzz_file("answer", answer),
+                         write_fuzz_file("plan", plan)};
   instance_reset();
   plan_reset();
   detail = {};

@@ -4,7 +4,11 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+// Writes bytes to the fuzzer's own temporary file called name; returns its path.
+std::string write_fuzz_file(const std::string &name, std::string_view bytes);
 
 void judge_and_check(std::string_view instance, std::string_view answer, std::string_view plan);
 
