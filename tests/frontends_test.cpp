@@ -1,0 +1,251 @@
+// Every outcome through every front-end, built from the sources and as the
+// generated single files: exit status, both streams, and each file written
+// (names and bytes), nothing else.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "judge/verdict.h"
+#include "support/binary.h"
+#include "support/files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Files = std::map<std::string, std::string>;
+
+// Islands 0..3, T = 3, X = 2; the least total is 8, at t = 3 (as in the checker's
+// end-to-end table).
+const char kIslands[] = "4 5 3 2\n0 1 10 2\n1 2 8 1\n2 3 6 3\n0 3 9 0.5\n1 3 7 2\n";
+const std::string kFail = "評測資料錯誤：";
+
+struct Case {
+  const char *name;
+  std::string answer, plan;
+  const char *message;   // the catalogue message, or null for a checker failure
+  std::string judge;     // what judges see besides the message (Kattis' judgemessage.txt)
+  std::string failure;   // for a checker failure: the report, {a} for the answer's path
+  int cms, kattis, testlib;
+};
+
+const std::string kTotals8 = "方案總成本 8\nt = 3 時的最小總成本 8\n參考總成本 8\n";
+
+const Case kCases[] = {
+    {"optimal", "8", "3 3\n3 2\n1 3\n0 1\n", message::optimal, "t = 3\n" + kTotals8, "", 0, 42, 0},
+    {"cheapest_at_t_not_best", "8", "1 3\n2 3\n1 3\n0 1\n", message::t_not_best,
+     "t = 1\n方案總成本 18\nt = 1 時的最小總成本 18\n參考總成本 8\n", "", 0, 43, 7},
+    {"not_cheapest", "8", "3 3 2 3 1 3 0 3", message::not_cheapest,
+     "t = 3\n方案總成本 11.5\nt = 3 時的最小總成本 8\n參考總成本 8\n", "", 0, 43, 1},
+    {"not_connected", "8", "3 2 2 3 1 3", message::not_connected, "t = 3\n", "", 0, 43, 1},
+    {"repeated_reversed", "8", "3 3 2 3 3 2 0 1", message::repeated_portal, "t = 3\n第 2 條傳送門：3 2\n", "",
+     0, 43, 1},
+    {"invalid", "8", "3 3 3 2 0 2", message::invalid_portal, "t = 3\n第 2 條傳送門：0 2\n", "", 0, 43, 1},
+    {"t_out_of_range", "8", "4 3 x", message::t_out_of_range, "t = 4\n", "", 0, 43, 1},
+    {"format_header", "8", "3", message::bad_format, "", "", 0, 43, 2},
+    {"format_line", "8", "3 3 3 2 1 3", message::bad_format, "t = 3\n第 3 條傳送門\n", "", 0, 43, 2},
+    {"answer_nan", "nan", "3 3 3 2 1 3 0 1", nullptr, "", kFail + "答案檔的參考總成本不是有限數（nan）：{a}", 1,
+     1, 3},
+    {"plan_beats_answer", "9", "3 3 3 2 1 3 0 1", nullptr, "",
+     kFail + "輸出的建設方案總成本 8 低於答案檔的參考總成本 9，答案檔有誤", 1, 1, 3},
+    {"answer_below_every_t", "7", "1 3\n2 3\n1 3\n0 1\n", nullptr, "",
+     kFail + "答案檔的參考總成本 7 低於所有 t 中的最小總成本 8（t = 3），沒有方案能達到，答案檔有誤：{a}", 1, 1,
+     3},
+};
+
+std::string fill(std::string text, const std::string &answer) {
+  if (auto at = text.find("{a}"); at != std::string::npos)
+    text.replace(at, 3, answer);
+  return text;
+}
+
+std::string fresh_dir() {
+  std::string pattern = fs::temp_directory_path() / "checker_feedback_XXXXXX";
+  return std::string(mkdtemp(pattern.data())) + "/";
+}
+
+Files files_in(const std::string &dir) {
+  Files files;
+  for (const auto &entry : fs::directory_iterator(dir)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    files[entry.path().filename()] = bytes.str();
+  }
+  fs::remove_all(dir);
+  return files;
+}
+
+std::string files_in_one(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+struct Programs {
+  const char *name;
+  std::string cms, kattis, testlib;
+};
+
+std::vector<Programs> programs() {
+  return {{"built", kChecker, kCheckerKattis, kCheckerTestlib},
+          {"single file", SINGLE_DIR "/checker", SINGLE_DIR "/checker-kattis", SINGLE_DIR "/checker-testlib"}};
+}
+
+TEST(FrontEnds, Cms) {
+  for (const Programs &p : programs())
+    for (const Case &c : kCases) {
+      SCOPED_TRACE(std::string(p.name) + ": " + c.name);
+      const std::string answer = temp_file(c.answer);
+      Ran r = run_program(p.cms, {temp_file(kIslands), answer, temp_file(c.plan)});
+      EXPECT_EQ(r.status, c.cms);
+      if (c.message) {
+        const int code = c.message == message::optimal ? OPTIMAL : c.message == message::t_not_best ? CHEAPEST_AT_T : REJECTED;
+        EXPECT_EQ(r.out, code == OPTIMAL ? "1.000000\n" : code == CHEAPEST_AT_T ? "0.300000\n" : "0.000000\n");
+        EXPECT_EQ(r.err, c.message);
+      } else {
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, fill(c.failure, answer) + "\n");
+      }
+    }
+}
+
+TEST(FrontEnds, Kattis) {
+  for (const Programs &p : programs())
+    for (const Case &c : kCases) {
+      SCOPED_TRACE(std::string(p.name) + ": " + c.name);
+      const std::string answer = temp_file(c.answer), feedback = fresh_dir();
+      Ran r = run_program(p.kattis, {temp_file(kIslands), answer, feedback}, temp_file(c.plan));
+      EXPECT_EQ(r.status, c.kattis);
+      EXPECT_EQ(r.out, "");
+      Files expected;
+      if (c.message) {
+        EXPECT_EQ(r.err, "");
+        expected = {{"teammessage.txt", c.message}, {"judgemessage.txt", std::string(c.message) + "\n" + c.judge}};
+      } else {
+        const std::string report = fill(c.failure, answer) + "\n";
+        EXPECT_EQ(r.err, report);
+        expected = {{"judgemessage.txt", report}, {"judgeerror.txt", report}};
+      }
+      EXPECT_EQ(files_in(feedback), expected);
+    }
+}
+
+TEST(FrontEnds, KattisScoringFlags) {
+  const std::string judge_03 = std::string(message::t_not_best) + "\n" + kCases[1].judge;
+  const std::string judge_1 = std::string(message::optimal) + "\n" + kCases[0].judge;
+  struct {
+    const char *name;
+    const Case &c;
+    std::vector<std::string> flags;
+    int status;
+    Files score; // beside the two message files
+  } cases[] = {
+      {"pass_fail", kCases[1], {}, 43, {}},
+      {"multiplier", kCases[1], {"score_multiplier"}, 42, {{"score_multiplier.txt", "0.3\n"}}},
+      {"multiplier_optimal", kCases[0], {"score_multiplier"}, 42, {{"score_multiplier.txt", "1\n"}}},
+      {"multiplier_rejected", kCases[2], {"score_multiplier"}, 43, {}},
+      {"absolute", kCases[1], {"score", "50"}, 42, {{"score.txt", "15\n"}}},
+      {"absolute_optimal", kCases[0], {"score", "50"}, 42, {{"score.txt", "50\n"}}},
+      {"absolute_fraction", kCases[1], {"score", "2.5"}, 42, {{"score.txt", "0.75\n"}}},
+  };
+  for (const Programs &p : programs())
+    for (const auto &c : cases) {
+      SCOPED_TRACE(std::string(p.name) + ": " + c.name);
+      const std::string feedback = fresh_dir();
+      std::vector<std::string> args{temp_file(kIslands), temp_file(c.c.answer), feedback};
+      args.insert(args.end(), c.flags.begin(), c.flags.end());
+      Ran r = run_program(p.kattis, args, temp_file(c.c.plan));
+      EXPECT_EQ(r.status, c.status);
+      Files expected = c.score;
+      expected["teammessage.txt"] = c.c.message;
+      expected["judgemessage.txt"] = std::string(c.c.message) + "\n" + c.c.judge;
+      EXPECT_EQ(files_in(feedback), expected);
+    }
+}
+
+TEST(FrontEnds, KattisCallErrors) {
+  const std::string inst = temp_file(kIslands), ans = temp_file("8"), plan = temp_file("3 3 3 2 1 3 0 1");
+  const std::vector<std::vector<std::string>> calls = {
+      {}, {inst}, {inst, ans}, {inst, ans, ""}, {inst, ans, "{dir}", "strict"},
+      {inst, ans, "{dir}", "score"}, {inst, ans, "{dir}", "score", "-1"}, {inst, ans, "{dir}", "score", "nan"},
+      {inst, ans, "{dir}", "score_multiplier", "score_multiplier"}, {inst, ans, "{dir}", "score_multiplier", "score", "5"},
+  };
+  for (const Programs &p : programs())
+    for (std::vector<std::string> args : calls) {
+      const std::string feedback = fresh_dir();
+      for (std::string &a : args)
+        if (a == "{dir}")
+          a = feedback;
+      SCOPED_TRACE(std::string(p.name) + ": " + std::to_string(args.size()) + " arguments, last " +
+                   (args.empty() ? "" : args.back()));
+      Ran r = run_program(p.kattis, args, plan);
+      EXPECT_EQ(r.status, 1);
+      EXPECT_NE(r.err, "");
+      const Files files = files_in(feedback);
+      EXPECT_EQ(files.count("score.txt") + files.count("score_multiplier.txt") + files.count("teammessage.txt"), 0u);
+    }
+}
+
+TEST(FrontEnds, Testlib) {
+  for (const Programs &p : programs())
+    for (const Case &c : kCases) {
+      SCOPED_TRACE(std::string(p.name) + ": " + c.name);
+      const std::string answer = temp_file(c.answer);
+      const std::string text = c.message ? std::string(c.testlib == 7 ? "0.3 " : "") + c.message : fill(c.failure, answer);
+      // The contestant's output second, the reference third.
+      Ran r = run_program(p.testlib, {temp_file(kIslands), temp_file(c.plan), answer});
+      EXPECT_EQ(r.status, c.testlib);
+      EXPECT_EQ(r.out, "");
+      EXPECT_EQ(r.err, text + "\n");
+
+      const std::string plain = temp_file(""), xml = temp_file("");
+      EXPECT_EQ(run_program(p.testlib, {temp_file(kIslands), temp_file(c.plan), answer, plain}).status, c.testlib);
+      EXPECT_EQ(files_in_one(plain), text + "\n");
+      EXPECT_EQ(run_program(p.testlib, {temp_file(kIslands), temp_file(c.plan), answer, xml, "-appes"}).status, c.testlib);
+      const char *outcome = c.testlib == 0 ? "accepted" : c.testlib == 1 ? "wrong-answer" : c.testlib == 2 ? "presentation-error" : c.testlib == 7 ? "points" : "fail";
+      EXPECT_EQ(files_in_one(xml), std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><result outcome = \"") + outcome + "\"" +
+                                      (c.testlib == 7 ? " points = \"0.3\"" : "") + ">" + text + "</result>\n");
+    }
+}
+
+TEST(FrontEnds, TestlibEscapesTheResultAndFailsOnABadCall) {
+  const std::string missing = "/nonexistent/a&b<c>\"d'\x01.txt";
+  for (const Programs &p : programs()) {
+    SCOPED_TRACE(p.name);
+    const std::string xml = temp_file("");
+    Ran r = run_program(p.testlib, {temp_file(kIslands), temp_file("3 0"), missing, xml, "-appes"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(files_in_one(xml), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><result outcome = \"fail\">" + kFail +
+                                     "無法開啟答案檔：/nonexistent/a&amp;b&lt;c&gt;&quot;d&apos;..txt</result>\n");
+    for (const std::vector<std::string> &args : {std::vector<std::string>{}, {temp_file(kIslands), temp_file("3 0")}}) {
+      Ran bad = run_program(p.testlib, args);
+      EXPECT_EQ(bad.status, 3);
+      EXPECT_EQ(bad.err.substr(0, kFail.size()), kFail);
+    }
+  }
+}
+
+// The shipped Kattis problem folder holds the current single file, its build
+// script builds it, and the validator accepts the example's optimal plan.
+TEST(FrontEnds, KattisExampleFolder) {
+  const std::string folder = EXAMPLES_DIR "/kattis-problem", validator = folder + "/output_validators/portal_validator";
+  ASSERT_EQ(files_in_one(validator + "/checker-kattis.cpp"), files_in_one(SINGLE_DIR "/checker-kattis.cpp"))
+      << "refresh it: cp build/single/checker-kattis.cpp " << validator << "/";
+  const std::string work = fresh_dir();
+  fs::copy(validator, work);
+  ASSERT_EQ(std::system(("cd " + work + " && ./build").c_str()), 0);
+  const std::string feedback = fresh_dir();
+  Ran r = run_program(work + "run", {folder + "/data/secret/1.in", folder + "/data/secret/1.ans", feedback},
+                      EXAMPLES_DIR "/plan.txt");
+  EXPECT_EQ(r.status, 42);
+  EXPECT_EQ(files_in(feedback).at("teammessage.txt"), message::optimal);
+  fs::remove_all(work);
+}
+
+} // namespace
