@@ -7,8 +7,6 @@
 
 #include "graph/dsu.h"
 
-double enow[MAXN];
-
 namespace {
 
 // Costs at t as unsigned keys with the same order (negative costs flipped whole,
@@ -62,18 +60,12 @@ void sort_by_key(std::size_t n) {
 
 } // namespace
 
-bool cmp(std::int32_t a, std::int32_t b) { return enow[a] < enow[b]; }
-
 double mst(std::int32_t t, std::vector<std::int32_t> *taken) {
   djInit();
   const double td = static_cast<double>(t);
-  for (std::int32_t i = 0; i < M; ++i) {
-    double fall = er[i] * td; // rounded on its own before the subtraction
-    enow[i] = ec[i] - fall;
-  }
   const std::size_t count = edges.size();
   for (std::size_t i = 0; i < count; ++i)
-    key[i] = key_of(enow[edges[i]]);
+    key[i] = key_of(cost_at(edges[i], td));
   sort_by_key(count);
   double total = td * X;
   // The portals come in cost order, scattered over the tables: fetch their ends,

@@ -12,5 +12,5 @@ Best better_end(double at_zero, double at_end);
 
 // The least total over t in 0..T (T >= 0): the least total at t is the minimum of
 // linear functions of t, hence concave, so it is the smaller of mst(0) and mst(T).
-// Overwrites enow, the order of edges and root, as mst() does.
+// Overwrites the order of edges and root, as mst() does.
 Best best_total();

@@ -1,6 +1,7 @@
 // Instance loader: one pass over the instance file, checking as it reads.
 #include "instance/loader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -88,13 +89,20 @@ std::string load_instance() {
   if (!read_finite(X, "X", -1, error))
     return error;
   edges.reserve(static_cast<std::size_t>(M > 0 ? M : 0));
+  // Each portal is registered some records after it is read, once its slot in the
+  // registry has been fetched; registrations keep their order.
+  constexpr std::int32_t kLag = 16;
   for (std::int32_t i = 0; i < M; ++i) {
-    if (!read_island(es[i], "es", i, error) || !read_island(et[i], "et", i, error) ||
-        !read_finite(ec[i], "ec", i, error) || !read_finite(er[i], "er", i, error))
+    if (!read_ints_reals_fast(N, es[i], et[i], ec[i], er[i]) &&
+        (!read_island(es[i], "es", i, error) || !read_island(et[i], "et", i, error) ||
+         !read_finite(ec[i], "ec", i, error) || !read_finite(er[i], "er", i, error)))
       return error;
     edges.push_back(i);
-    add_edge(es[i], et[i], i);
+    prefetch_edge(es[i], et[i]);
+    if (i >= kLag)
+      add_edge(es[i - kLag], et[i - kLag], i - kLag);
   }
-  registry_seal();
+  for (std::int32_t i = std::max(M - kLag, 0); i < M; ++i)
+    add_edge(es[i], et[i], i);
   return {};
 }

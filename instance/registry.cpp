@@ -1,109 +1,83 @@
-// Portal registry: an ordered map from (larger end, smaller end) to a portal
-// number, kept as one flat array sorted by key and bucketed by the larger end, so
-// that a look-up touches two cache lines instead of a tree path.
+// Portal registry: an open-addressing hash table from the pair (larger end,
+// smaller end) to a portal number. Key and portal share one 64-bit slot, so a
+// look-up reads one cache line, and the table is built as the loader reads.
 #include "instance/registry.h"
 
 #include <algorithm>
 #include <cassert>
-#include <utility>
 
 #include "instance/tables.h"
 
 namespace {
 
-struct Entry {
-  std::int32_t larger, smaller, portal;
-};
+// Island numbers and portal numbers below MAXN = 2^18 take 18 bits each.
+constexpr int kIslandBits = 18, kPortalBits = 19;
 
-// Registrations in the order made; the loader makes at most MAXN.
-Entry pending[MAXN];
-std::size_t pending_count = 0;
+// One slot per registered pair: the key (larger << 18 | smaller) above the portal
+// number plus one; 0 is an empty slot. 1.5·MAXN slots keep probes short when full.
+constexpr std::uint64_t kSlots = MAXN + MAXN / 2;
+std::uint64_t m_edge[kSlots];
+std::int32_t keys = 0;
 
-// m_edge[m_edge_start[a] .. m_edge_start[a+1]) holds the keys (a, b) for a below
-// buckets, ascending in b, one per key, with the portal of its latest registration.
-struct Keyed {
-  std::int32_t smaller, portal;
-};
+std::uint64_t key_of(std::int32_t larger, std::int32_t smaller) {
+  return static_cast<std::uint64_t>(larger) << kIslandBits | static_cast<std::uint64_t>(smaller);
+}
 
-Keyed m_edge[MAXN];
-std::int32_t m_edge_start[MAXN + 1];
-std::int32_t buckets = 0;
+// Where the probe for key starts: a multiplicative hash mapped onto the slots.
+std::uint64_t home(std::uint64_t key) {
+  return ((key * 0x9E3779B97F4A7C15ull) >> 32) * kSlots >> 32;
+}
 
-bool by_smaller(const Keyed &x, const Keyed &y) { return x.smaller < y.smaller; }
+// The slot holding key, or the empty slot where it would go.
+std::uint64_t slot_of(std::uint64_t key) {
+  std::uint64_t s = home(key);
+  while (m_edge[s] != 0 && m_edge[s] >> kPortalBits != key)
+    s = s + 1 == kSlots ? 0 : s + 1;
+  return s;
+}
 
-// Stable, so that registrations of one key stay in the order made.
-void sort_bucket(Keyed *first, Keyed *last) {
-  if (last - first > 32) {
-    std::stable_sort(first, last, by_smaller);
-    return;
-  }
-  for (Keyed *it = first + 1; it < last; ++it)
-    for (Keyed *j = it; j > first && by_smaller(*j, j[-1]); --j)
-      std::swap(*j, j[-1]);
+// The key of the pair u, v, or none when either end lies outside 0..MAXN-1.
+bool pair_key(std::int32_t u, std::int32_t v, std::uint64_t &key) {
+  const std::int32_t a = std::max(u, v), b = std::min(u, v);
+  key = key_of(a, b);
+  return b >= 0 && a < MAXN;
 }
 
 } // namespace
 
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
-  assert(a >= 0 && b >= 0 && a < MAXN && b < MAXN);
-  assert(pending_count < static_cast<std::size_t>(MAXN));
-  pending[pending_count++] = {std::max(a, b), std::min(a, b), index};
+  assert(a >= 0 && b >= 0 && a < MAXN && b < MAXN && index >= 0 && index < MAXN);
+  const std::uint64_t key = key_of(std::max(a, b), std::min(a, b));
+  std::uint64_t &slot = m_edge[slot_of(key)];
+  keys += slot == 0;
+  slot = key << kPortalBits | static_cast<std::uint64_t>(index + 1);
 }
 
-void registry_seal() {
-  buckets = 0;
-  for (std::size_t i = 0; i < pending_count; ++i)
-    buckets = std::max(buckets, pending[i].larger + 1);
-  // Counting sort by the larger end, registration order kept within a bucket. The
-  // bounds serve as fill cursors, so each ends at the next bucket's start.
-  std::fill_n(m_edge_start, buckets + 1, 0);
-  for (std::size_t i = 0; i < pending_count; ++i)
-    ++m_edge_start[pending[i].larger];
-  std::int32_t sum = 0;
-  for (std::int32_t a = 0; a < buckets; ++a)
-    sum += std::exchange(m_edge_start[a], sum);
-  for (std::size_t i = 0; i < pending_count; ++i)
-    m_edge[m_edge_start[pending[i].larger]++] = {pending[i].smaller, pending[i].portal};
-
-  std::int32_t out = 0, first = 0;
-  for (std::int32_t a = 0; a < buckets; ++a) {
-    const std::int32_t last = m_edge_start[a];
-    sort_bucket(m_edge + first, m_edge + last);
-    m_edge_start[a] = out;
-    for (std::int32_t i = first; i < last; ++i)
-      if (i + 1 == last || m_edge[i + 1].smaller != m_edge[i].smaller)
-        m_edge[out++] = m_edge[i]; // the last registration of its key
-    first = last;
-  }
-  m_edge_start[buckets] = out;
-  pending_count = 0;
+void prefetch_edge(std::int32_t a, std::int32_t b) {
+  if (std::uint64_t key; pair_key(a, b, key))
+    __builtin_prefetch(&m_edge[home(key)], 1);
 }
 
 std::int32_t find_edge(std::int32_t u, std::int32_t v) {
-  std::int32_t a = std::max(u, v), b = std::min(u, v);
-  if (b < 0 || a >= buckets)
+  std::uint64_t key;
+  if (!pair_key(u, v, key))
     return -1;
-  const Keyed *first = m_edge + m_edge_start[a], *last = m_edge + m_edge_start[a + 1];
-  const Keyed *it = std::lower_bound(
-      first, last, b, [](const Keyed &x, std::int32_t key) { return x.smaller < key; });
-  return it != last && it->smaller == b ? it->portal : -1;
+  const std::uint64_t slot = m_edge[slot_of(key)];
+  return static_cast<std::int32_t>(slot & ((std::uint64_t{1} << kPortalBits) - 1)) - 1;
 }
 
 void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal) {
-  // Each pass prefetches what the next one reads: bucket bounds, then bucket heads.
   for (std::size_t i = 0; i < n; ++i)
-    if (std::int32_t a = std::max(u[i], v[i]); a >= 0 && a < buckets)
-      __builtin_prefetch(&m_edge_start[a]);
-  for (std::size_t i = 0; i < n; ++i)
-    if (std::int32_t a = std::max(u[i], v[i]); a >= 0 && a < buckets)
-      __builtin_prefetch(m_edge + m_edge_start[a]);
+    if (std::uint64_t key; pair_key(u[i], v[i], key))
+      __builtin_prefetch(&m_edge[home(key)]);
   for (std::size_t i = 0; i < n; ++i)
     portal[i] = find_edge(u[i], v[i]);
 }
 
-std::int32_t registry_keys() { return buckets > 0 ? m_edge_start[buckets] : 0; }
+std::int32_t registry_keys() { return keys; }
 
 void registry_clear() {
-  pending_count = 0;
-  buckets = 0;
+  if (keys > 0)
+    std::fill_n(m_edge, kSlots, 0);
+  keys = 0;
 }

@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 
-// Registers portal index under the key (larger of a and b, smaller of a and b);
-// a later registration of the same pair replaces the earlier one. Both ends must
-// lie in 0..MAXN-1. Takes effect for look-ups after registry_seal().
+// Registers portal index under the key (larger of a and b, smaller of a and b); a
+// later registration of the same pair replaces the earlier one. Both ends and the
+// index must lie in 0..MAXN-1.
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index);
 
-// Orders the registrations once all are made; call after loading, before look-ups.
-void registry_seal();
+// Starts fetching the memory that add_edge(a, b, ...) will touch; changes nothing.
+void prefetch_edge(std::int32_t a, std::int32_t b);
 
 // The portal registered for the pair u, v in either order, or -1 when no portal is
 // (for instance when either number is negative). Never adds to the registry.
@@ -19,8 +19,8 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v);
 // misses overlap, which makes a long batch several times faster.
 void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal);
 
-// How many distinct pairs are registered (after registry_seal()): fewer than the
-// portals exactly when some pair is joined more than once.
+// How many distinct pairs are registered: fewer than the portals exactly when some
+// pair is joined more than once.
 std::int32_t registry_keys();
 
 // Forgets every registration.

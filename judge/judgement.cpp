@@ -36,9 +36,10 @@ void require_finite(std::int32_t t, double minimum) {
 } // namespace
 
 void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *answer) {
-  const double minimum = mst(t); // fills enow, which prices the plan's portals
+  const double minimum = mst(t);
   require_finite(t, minimum);
-  double total = static_cast<double>(t) * X;
+  const double td = static_cast<double>(t);
+  double total = td * X;
   // Lines are read and looked up a batch at a time so that the cache misses of the
   // look-ups overlap; they are still judged one by one in reading order, and a
   // format error counts only after the lines before it have been judged.
@@ -49,13 +50,15 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
     std::int32_t n = 0;
     bool unreadable_line = false;
     while (n < kBatch && n < left && !unreadable_line) {
-      unreadable_line = read_int(u[n]) != Scan::ok || read_int(v[n]) != Scan::ok;
+      unreadable_line = !read_two_ints_fast(u[n], v[n]) &&
+                        (read_int(u[n]) != Scan::ok || read_int(v[n]) != Scan::ok);
       n += !unreadable_line;
     }
     find_edges(static_cast<std::size_t>(n), u, v, p);
     for (std::int32_t i = 0; i < n; ++i)
       if (p[i] >= 0) {
-        __builtin_prefetch(&enow[p[i]]);
+        __builtin_prefetch(&ec[p[i]]);
+        __builtin_prefetch(&er[p[i]]);
         __builtin_prefetch(&sel_edge[p[i]]);
       }
     for (std::int32_t i = 0; i < n; ++i) {
@@ -64,7 +67,7 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
       if (sel_edge[p[i]])
         reject_line(judged + i + 1, u[i], v[i], message::repeated_portal);
       sel_edge[p[i]] = 1;
-      total += enow[p[i]];
+      total += cost_at(p[i], td);
     }
     judged += n;
     if (unreadable_line) {

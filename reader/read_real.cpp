@@ -2,6 +2,7 @@
 // and strtod converts them.
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "reader/input_buffer.h"
@@ -24,9 +25,6 @@ int hex_value(int c) {
 // |e| <= 22: one correctly rounded operation on exact operands gives strtod's
 // result. False (nothing consumed) for any other token.
 bool fast_real(double &value) {
-  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   const char *p = buffer + pos;
   const bool negative = *p == '-';
   p += *p == '-' || *p == '+';
@@ -34,12 +32,14 @@ bool fast_real(double &value) {
     return false;
   std::uint64_t m = 0;
   int digits = 0, scale = 0;
-  // Bounded loops: the scan never leaves the kFastReach bytes known to be there.
-  for (; is_digit(*p) && digits < 20; ++p, ++digits)
-    m = m * 10 + static_cast<unsigned>(*p - '0');
-  if (*p == '.')
-    for (++p; is_digit(*p) && digits < 20; ++p, ++digits, --scale)
+  if (!short_decimal(p, m, digits, scale)) {
+    // Bounded loops: the scan never leaves the kFastReach bytes known to be there.
+    for (; is_digit(*p) && digits < 20; ++p, ++digits)
       m = m * 10 + static_cast<unsigned>(*p - '0');
+    if (*p == '.')
+      for (++p; is_digit(*p) && digits < 20; ++p, ++digits, --scale)
+        m = m * 10 + static_cast<unsigned>(*p - '0');
+  }
   if (digits == 0 || digits > 19 || m > (std::uint64_t{1} << 53))
     return false;
   if (lower(*p) == 'e') {
@@ -56,8 +56,7 @@ bool fast_real(double &value) {
   }
   if (scale < -22 || scale > 22)
     return false;
-  const double mantissa = static_cast<double>(m);
-  const double v = scale < 0 ? mantissa / kPowers[-scale] : mantissa * kPowers[scale];
+  const double v = scaled(m, scale);
   value = negative ? -v : v;
   pos = static_cast<std::size_t>(p - buffer);
   return true;

@@ -21,6 +21,17 @@ bool input_bind(const char *path);
 // Binds the reader to standard input, as input_bind does to a file.
 void input_bind_stdin();
 
+// "%d %d %lf %lf" at once, when the four tokens take their short forms: integers
+// in 0..limit-1 of at most 7 digits, plain decimals of at most 7 digits on each
+// side of the point, each followed by white space, well inside the buffer. Then
+// true, with the values read exactly as the token-by-token readers would read
+// them; else false, with nothing consumed.
+bool read_ints_reals_fast(std::int32_t limit, std::int32_t &a, std::int32_t &b, double &c, double &d);
+
+// "%d %d" at once, on the same terms: integers of at most 7 digits after an
+// optional sign, each followed by white space. False, nothing consumed, else.
+bool read_two_ints_fast(std::int32_t &a, std::int32_t &b);
+
 // Where the last read's token began, as a byte offset in the bound file: after the
 // white space it skipped, so at the end of the file when only white space was left.
 std::uint64_t input_token_offset();

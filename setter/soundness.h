@@ -21,7 +21,7 @@ struct Soundness {
 // least totals at t = 0 and t = T, and the same least total at both ends when
 // only the portals a plan can name (the last registered for each pair) are kept.
 // Then gives the least total over t, with the checker's own arithmetic. Overwrites
-// enow, the order of edges and root.
+// the order of edges and root.
 Soundness check_soundness();
 
 // mst(t) over the portals a plan can name only, appending those taken to taken

@@ -47,6 +47,11 @@ TEST(Dsu, LongestChainWithoutRecursion) {
   EXPECT_TRUE(std::all_of(root, root + MAXN, [](std::int32_t r) { return r == MAXN - 1; }));
 }
 
+// The order mst() leaves edges in: by cost at t.
+auto by_cost_at(std::int32_t t) {
+  return [t](std::int32_t a, std::int32_t b) { return cost_at(a, t) < cost_at(b, t); };
+}
+
 TEST(Mst, Totals) {
   struct {
     const char *name;
@@ -72,7 +77,7 @@ TEST(Mst, Totals) {
     SCOPED_TRACE(c.name);
     set_instance(c.n, c.portals, c.x);
     EXPECT_EQ(mst(c.t), c.total);
-    EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), cmp));
+    EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), by_cost_at(c.t)));
   }
 }
 
@@ -115,7 +120,7 @@ TEST(Mst, EveryKindOfCostOrdersLikeAComparisonSort) {
     const std::int32_t t = static_cast<std::int32_t>(rng() % 5);
     const double expected = plain_minimum(t);
     EXPECT_EQ(mst(t), expected) << "round " << round;
-    EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), cmp));
+    EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), by_cost_at(t)));
   }
 }
 
@@ -144,6 +149,9 @@ TEST(Connected, MarkedPortalsOnly) {
        {0, 1, 2}, false},
       {"loops add nothing", 2, {{0, 0, 1, 0}, {1, 1, 1, 0}}, {0, 1}, false},
       {"ends in both orders", 4, {{3, 2, 1, 0}, {1, 0, 1, 0}, {2, 1, 1, 0}}, {0, 1, 2}, true},
+      {"a cycle, and an island left out", 4, {{0, 1, 1, 0}, {1, 2, 1, 0}, {2, 0, 1, 0}, {3, 3, 1, 0}},
+       {0, 1, 2, 3}, false},
+      {"a pair marked twice joins once", 3, {{0, 1, 1, 0}, {1, 0, 1, 0}}, {0, 1}, false},
   }; // clang-format on
 
   for (const auto &c : cases) {
