@@ -15,7 +15,7 @@ bool connected() {
   djInit();
   std::int32_t joins = 0;
   constexpr std::int32_t kAhead = 16; // the ends' parent links, fetched ahead
-  for (std::int32_t i = 0; i < M; ++i) {
+  for (std::int32_t i = 0; i < M && joins < N - 1; ++i) {
     if (i + kAhead < M && sel_edge[i + kAhead]) {
       __builtin_prefetch(&root[es[i + kAhead]]);
       __builtin_prefetch(&root[et[i + kAhead]]);

@@ -11,9 +11,27 @@ extern std::int32_t root[MAXN];
 void djInit();
 
 // The representative of x's set; every island on the way is re-pointed straight to
-// it. Iterative, so a parent chain of MAXN-1 links costs no stack.
-std::int32_t djFind(std::int32_t x);
+// it. Iterative, so a parent chain of MAXN-1 links costs no stack. Inline: the
+// Kruskal pass and the connectivity test call it for every portal.
+inline std::int32_t djFind(std::int32_t x) {
+  std::int32_t r = x;
+  while (root[r] != r)
+    r = root[r];
+  while (root[x] != r) {
+    std::int32_t next = root[x];
+    root[x] = r;
+    x = next;
+  }
+  return r;
+}
 
 // Joins the sets of a and b, placing a's representative under b's (no rank).
 // Returns false, with paths compressed but sets unchanged, when they were one set.
-bool djUnion(std::int32_t a, std::int32_t b);
+inline bool djUnion(std::int32_t a, std::int32_t b) {
+  std::int32_t x = djFind(a);
+  std::int32_t y = djFind(b);
+  if (x == y)
+    return false;
+  root[x] = y;
+  return true;
+}

@@ -6,13 +6,15 @@
 #include <utility>
 
 #include "graph/dsu.h"
+#include "memory/huge_pages.h"
 
 namespace {
 
 // Costs at t as unsigned keys with the same order (negative costs flipped whole,
 // others with the sign bit set), so that a radix sort can order them; NaN has no
 // place in it and never reaches here. key[i] is the key of portal edges[i].
-std::uint64_t key[MAXN], key_scratch[MAXN];
+alignas(kHugePage) std::uint64_t key[MAXN];
+alignas(kHugePage) std::uint64_t key_scratch[MAXN];
 std::int32_t portal_scratch[MAXN];
 
 std::uint64_t key_of(double cost) {
@@ -64,6 +66,8 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken) {
   djInit();
   const double td = static_cast<double>(t);
   const std::size_t count = edges.size();
+  prefer_huge_pages(key, count * sizeof key[0]);
+  prefer_huge_pages(key_scratch, count * sizeof key[0]);
   for (std::size_t i = 0; i < count; ++i)
     key[i] = key_of(cost_at(edges[i], td));
   sort_by_key(count);
@@ -71,7 +75,9 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken) {
   // The portals come in cost order, scattered over the tables: fetch their ends,
   // then the ends' parent links, some iterations ahead.
   constexpr std::size_t kAhead = 16;
-  for (std::size_t i = 0; i < count; ++i) {
+  // After N-1 joins every island is in one set: no later portal can join two.
+  std::int32_t joins_left = N - 1;
+  for (std::size_t i = 0; i < count && joins_left > 0; ++i) {
     if (i + kAhead < count) {
       std::int32_t q = edges[i + kAhead];
       __builtin_prefetch(&es[q]);
@@ -84,6 +90,7 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken) {
     }
     std::int32_t p = edges[i];
     if (djUnion(es[p], et[p])) {
+      --joins_left;
       total += cost_of(key[i]);
       if (taken)
         taken->push_back(p);

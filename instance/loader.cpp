@@ -8,6 +8,7 @@
 #include "reader/reader.h"
 #include "instance/registry.h"
 #include "instance/tables.h"
+#include "memory/huge_pages.h"
 
 namespace {
 
@@ -88,7 +89,11 @@ std::string load_instance() {
     return read_error(s, "T", -1);
   if (!read_finite(X, "X", -1, error))
     return error;
-  edges.reserve(static_cast<std::size_t>(M > 0 ? M : 0));
+  const std::size_t portals = static_cast<std::size_t>(M > 0 ? M : 0);
+  edges.reserve(portals);
+  prefer_huge_pages(ec, portals * sizeof ec[0]);
+  prefer_huge_pages(er, portals * sizeof er[0]);
+  registry_expect(M);
   // Each portal is registered some records after it is read, once its slot in the
   // registry has been fetched; registrations keep their order.
   constexpr std::int32_t kLag = 16;

@@ -7,6 +7,7 @@
 #include <cassert>
 
 #include "instance/tables.h"
+#include "memory/huge_pages.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr int kIslandBits = 18, kPortalBits = 19;
 // One slot per registered pair: the key (larger << 18 | smaller) above the portal
 // number plus one; 0 is an empty slot. 1.5·MAXN slots keep probes short when full.
 constexpr std::uint64_t kSlots = MAXN + MAXN / 2;
-std::uint64_t m_edge[kSlots];
+alignas(kHugePage) std::uint64_t m_edge[kSlots];
 std::int32_t keys = 0;
 
 std::uint64_t key_of(std::int32_t larger, std::int32_t smaller) {
@@ -51,6 +52,12 @@ void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
   std::uint64_t &slot = m_edge[slot_of(key)];
   keys += slot == 0;
   slot = key << kPortalBits | static_cast<std::uint64_t>(index + 1);
+}
+
+void registry_expect(std::int32_t portals) {
+  // Spread by the hash, a quarter of MAXN registrations reach every page anyway.
+  if (portals >= MAXN / 4)
+    prefer_huge_pages(m_edge, sizeof m_edge);
 }
 
 void prefetch_edge(std::int32_t a, std::int32_t b) {

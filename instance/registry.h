@@ -8,6 +8,10 @@
 // index must lie in 0..MAXN-1.
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index);
 
+// Readies the table for about portals registrations: when they will touch most
+// of it, it asks for huge pages (see memory/huge_pages.h). Changes no entry.
+void registry_expect(std::int32_t portals);
+
 // Starts fetching the memory that add_edge(a, b, ...) will touch; changes nothing.
 void prefetch_edge(std::int32_t a, std::int32_t b);
 

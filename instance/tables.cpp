@@ -4,11 +4,13 @@
 #include <algorithm>
 
 #include "instance/registry.h"
+#include "memory/huge_pages.h"
 
 std::int32_t N, M, T;
 double X;
 std::int32_t es[MAXN], et[MAXN];
-double ec[MAXN], er[MAXN];
+alignas(kHugePage) double ec[MAXN];
+alignas(kHugePage) double er[MAXN];
 std::vector<std::int32_t> edges;
 
 void instance_reset() {
