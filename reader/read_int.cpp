@@ -1,7 +1,5 @@
 // "%d": decimal integers with a sign, overflow beyond 32 bits reported.
-#include <bit>
 #include <cstdint>
-#include <cstring>
 
 #include "reader/input_buffer.h"
 

@@ -2,7 +2,6 @@
 // and strtod converts them.
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 
 #include "reader/input_buffer.h"
