@@ -97,15 +97,21 @@ std::string load_instance() {
   // Each portal is registered some records after it is read, once its slot in the
   // registry has been fetched; registrations keep their order.
   constexpr std::int32_t kLag = 16;
-  for (std::int32_t i = 0; i < M; ++i) {
-    if (!read_ints_reals_fast(N, es[i], et[i], ec[i], er[i]) &&
-        (!read_island(es[i], "es", i, error) || !read_island(et[i], "et", i, error) ||
-         !read_finite(ec[i], "ec", i, error) || !read_finite(er[i], "er", i, error)))
-      return error;
-    edges.push_back(i);
-    prefetch_edge(es[i], et[i]);
-    if (i >= kLag)
-      add_edge(es[i - kLag], et[i - kLag], i - kLag);
+  for (std::int32_t i = 0; i < M;) {
+    std::int32_t got = static_cast<std::int32_t>(
+        read_records_fast(N, es + i, et + i, ec + i, er + i, static_cast<std::size_t>(M - i)));
+    if (got == 0) {
+      if (!read_island(es[i], "es", i, error) || !read_island(et[i], "et", i, error) ||
+          !read_finite(ec[i], "ec", i, error) || !read_finite(er[i], "er", i, error))
+        return error;
+      got = 1;
+    }
+    for (const std::int32_t stop = i + got; i < stop; ++i) {
+      edges.push_back(i);
+      prefetch_edge(es[i], et[i]);
+      if (i >= kLag)
+        add_edge(es[i - kLag], et[i - kLag], i - kLag);
+    }
   }
   for (std::int32_t i = std::max(M - kLag, 0); i < M; ++i)
     add_edge(es[i], et[i], i);

@@ -1,6 +1,7 @@
 // Plan judgement: price and check the named portals, then compare the totals.
 #include "judge/judgement.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -47,12 +48,15 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
   std::int32_t u[kBatch], v[kBatch], p[kBatch];
   std::int64_t judged = 0; // portal lines before the batch
   for (std::int32_t left = k; left > 0;) {
+    const std::int32_t want = std::min(kBatch, left);
     std::int32_t n = 0;
     bool unreadable_line = false;
-    while (n < kBatch && n < left && !unreadable_line) {
-      unreadable_line = !read_two_ints_fast(u[n], v[n]) &&
-                        (read_int(u[n]) != Scan::ok || read_int(v[n]) != Scan::ok);
-      n += !unreadable_line;
+    while (n < want && !unreadable_line) {
+      n += static_cast<std::int32_t>(read_int_pairs_fast(u + n, v + n, static_cast<std::size_t>(want - n)));
+      if (n < want) { // a line in another form, or the buffer's end: token by token
+        unreadable_line = read_int(u[n]) != Scan::ok || read_int(v[n]) != Scan::ok;
+        n += !unreadable_line;
+      }
     }
     find_edges(static_cast<std::size_t>(n), u, v, p);
     for (std::int32_t i = 0; i < n; ++i)

@@ -1,5 +1,6 @@
-// Whole records at once: the short forms that nearly every file holds, read with
-// one pointer and no calls; anything else is left to the token-by-token readers.
+// Runs of whole records at once: the short forms that nearly every file holds,
+// read with one pointer and no calls; anything else is left to the token-by-token
+// readers.
 #include "reader/input_buffer.h"
 
 using namespace input;
@@ -39,33 +40,50 @@ const char *fast_end() { return len - pos > 2 * kFastReach ? buffer + len - kFas
 
 } // namespace
 
-bool read_ints_reals_fast(std::int32_t limit, std::int32_t &a, std::int32_t &b, double &c, double &d) {
-  const char *p = buffer + pos, *end = fast_end();
-  std::int32_t x, y;
-  double r, s;
-  if (!end || !next_token(p, end) || !short_integer(p, x) || x < 0 || x >= limit || !next_token(p, end) ||
-      !short_integer(p, y) || y < 0 || y >= limit || !next_token(p, end) || !short_real(p, r) ||
-      !next_token(p, end))
-    return false;
-  const char *last = p;
-  if (!short_real(p, s))
-    return false;
-  a = x, b = y, c = r, d = s;
-  token = before + static_cast<std::uint64_t>(last - buffer);
-  pos = static_cast<std::size_t>(p - buffer);
-  return true;
+std::size_t read_records_fast(std::int32_t limit, std::int32_t *a, std::int32_t *b, double *c, double *d,
+                              std::size_t count) {
+  const char *p = buffer + pos, *end = fast_end(), *last = nullptr;
+  std::size_t n = 0;
+  for (; end && n < count; ++n) {
+    const char *q = p;
+    std::int32_t x, y;
+    double r, s;
+    if (!next_token(q, end) || !short_integer(q, x) || x < 0 || x >= limit || !next_token(q, end) ||
+        !short_integer(q, y) || y < 0 || y >= limit || !next_token(q, end) || !short_real(q, r) ||
+        !next_token(q, end))
+      break;
+    const char *fourth = q;
+    if (!short_real(q, s))
+      break;
+    a[n] = x, b[n] = y, c[n] = r, d[n] = s;
+    last = fourth;
+    p = q;
+  }
+  if (n > 0) {
+    token = before + static_cast<std::uint64_t>(last - buffer);
+    pos = static_cast<std::size_t>(p - buffer);
+  }
+  return n;
 }
 
-bool read_two_ints_fast(std::int32_t &a, std::int32_t &b) {
-  const char *p = buffer + pos, *end = fast_end();
-  std::int32_t x, y;
-  if (!end || !next_token(p, end) || !short_integer(p, x) || !next_token(p, end))
-    return false;
-  const char *last = p;
-  if (!short_integer(p, y))
-    return false;
-  a = x, b = y;
-  token = before + static_cast<std::uint64_t>(last - buffer);
-  pos = static_cast<std::size_t>(p - buffer);
-  return true;
+std::size_t read_int_pairs_fast(std::int32_t *a, std::int32_t *b, std::size_t count) {
+  const char *p = buffer + pos, *end = fast_end(), *last = nullptr;
+  std::size_t n = 0;
+  for (; end && n < count; ++n) {
+    const char *q = p;
+    std::int32_t x, y;
+    if (!next_token(q, end) || !short_integer(q, x) || !next_token(q, end))
+      break;
+    const char *second = q;
+    if (!short_integer(q, y))
+      break;
+    a[n] = x, b[n] = y;
+    last = second;
+    p = q;
+  }
+  if (n > 0) {
+    token = before + static_cast<std::uint64_t>(last - buffer);
+    pos = static_cast<std::size_t>(p - buffer);
+  }
+  return n;
 }

@@ -2,6 +2,7 @@
 // Reproduces the C library's "%d" and "%lf" conversions on every form a file can
 // hold, over one fixed buffer: memory does not grow with the file.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // Outcome of one read. On anything but ok the value is left untouched.
@@ -21,16 +22,18 @@ bool input_bind(const char *path);
 // Binds the reader to standard input, as input_bind does to a file.
 void input_bind_stdin();
 
-// "%d %d %lf %lf" at once, when the four tokens take their short forms: integers
-// in 0..limit-1 of at most 7 digits, plain decimals of at most 7 digits on each
-// side of the point, each followed by white space, well inside the buffer. Then
-// true, with the values read exactly as the token-by-token readers would read
-// them; else false, with nothing consumed.
-bool read_ints_reals_fast(std::int32_t limit, std::int32_t &a, std::int32_t &b, double &c, double &d);
+// Up to count records "%d %d %lf %lf" at once into a[i], b[i], c[i], d[i], while
+// they take their short forms: integers in 0..limit-1 of at most 7 digits, plain
+// decimals of at most 7 digits on each side of the point, each token followed by
+// white space, well inside the buffer. Returns how many were read, exactly as the
+// token-by-token readers would read them; the first record that is not in short
+// form is left unread, wholly.
+std::size_t read_records_fast(std::int32_t limit, std::int32_t *a, std::int32_t *b, double *c, double *d,
+                              std::size_t count);
 
-// "%d %d" at once, on the same terms: integers of at most 7 digits after an
-// optional sign, each followed by white space. False, nothing consumed, else.
-bool read_two_ints_fast(std::int32_t &a, std::int32_t &b);
+// Up to count pairs "%d %d" at once, on the same terms: integers of at most 7
+// digits after an optional sign. Returns how many were read.
+std::size_t read_int_pairs_fast(std::int32_t *a, std::int32_t *b, std::size_t count);
 
 // Where the last read's token began, as a byte offset in the bound file: after the
 // white space it skipped, so at the end of the file when only white space was left.
