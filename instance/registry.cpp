@@ -44,6 +44,11 @@ bool pair_key(std::int32_t u, std::int32_t v, std::uint64_t &key) {
   return b >= 0 && a < MAXN;
 }
 
+// The portal a slot holds, or -1 for an empty one.
+std::int32_t portal_in(std::uint64_t slot) {
+  return static_cast<std::int32_t>(slot & ((std::uint64_t{1} << kPortalBits) - 1)) - 1;
+}
+
 } // namespace
 
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
@@ -69,16 +74,23 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v) {
   std::uint64_t key;
   if (!pair_key(u, v, key))
     return -1;
-  const std::uint64_t slot = m_edge[slot_of(key)];
-  return static_cast<std::int32_t>(slot & ((std::uint64_t{1} << kPortalBits) - 1)) - 1;
+  return portal_in(m_edge[slot_of(key)]);
 }
 
 void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal) {
-  for (std::size_t i = 0; i < n; ++i)
-    if (std::uint64_t key; pair_key(u[i], v[i], key))
-      __builtin_prefetch(&m_edge[home(key)]);
-  for (std::size_t i = 0; i < n; ++i)
-    portal[i] = find_edge(u[i], v[i]);
+  // The keys and their home slots, all fetched before the first probe.
+  constexpr std::size_t kChunk = 64;
+  std::uint64_t keys_of[kChunk];
+  bool valid[kChunk];
+  for (std::size_t first = 0; first < n; first += kChunk) {
+    const std::size_t count = std::min(kChunk, n - first);
+    for (std::size_t i = 0; i < count; ++i) {
+      valid[i] = pair_key(u[first + i], v[first + i], keys_of[i]);
+      __builtin_prefetch(&m_edge[home(keys_of[i])]);
+    }
+    for (std::size_t i = 0; i < count; ++i)
+      portal[first + i] = valid[i] ? portal_in(m_edge[slot_of(keys_of[i])]) : -1;
+  }
 }
 
 std::int32_t registry_keys() { return keys; }
