@@ -14,8 +14,6 @@ namespace {
 // others with the sign bit set), so that a radix sort can order them; NaN has no
 // place in it and never reaches here. key[i] is the key of portal edges[i].
 alignas(kHugePage) std::uint64_t key[MAXN];
-alignas(kHugePage) std::uint64_t key_scratch[MAXN];
-std::int32_t portal_scratch[MAXN];
 
 std::uint64_t key_of(double cost) {
   std::uint64_t bits = std::bit_cast<std::uint64_t>(cost);
@@ -26,38 +24,70 @@ double cost_of(std::uint64_t k) {
   return std::bit_cast<double>(k >> 63 ? k & ~(std::uint64_t{1} << 63) : ~k);
 }
 
-// Sorts key[0..n) and edges with it: least significant digit first, 11 bits a pass;
-// a pass whose digit is the same in every key changes nothing and is skipped.
-// Linear whatever the costs.
-void sort_by_key(std::size_t n) {
-  constexpr int kBits = 11, kPasses = 6;
-  constexpr std::size_t kBuckets = std::size_t{1} << kBits;
-  static std::uint32_t count[kPasses][kBuckets];
-  std::fill_n(&count[0][0], kPasses * kBuckets, 0u);
+constexpr int kDigitBits = 11;
+constexpr std::size_t kBuckets = std::size_t{1} << kDigitBits;
+
+// Small ranges are sorted by comparison through this scratch space.
+constexpr std::size_t kSmall = 2048;
+struct Keyed {
+  std::uint64_t key;
+  std::int32_t portal;
+};
+Keyed small_scratch[kSmall];
+
+void sort_small(std::size_t first, std::size_t last) {
+  const std::size_t n = last - first;
   for (std::size_t i = 0; i < n; ++i)
-    for (int d = 0; d < kPasses; ++d)
-      ++count[d][(key[i] >> (d * kBits)) & (kBuckets - 1)];
-  std::uint64_t *from_key = key, *to_key = key_scratch;
-  std::int32_t *from_portal = edges.data(), *to_portal = portal_scratch;
-  for (int d = 0; d < kPasses; ++d) {
-    std::uint32_t *c = count[d];
-    if (std::find(c, c + kBuckets, n) != c + kBuckets)
-      continue;
-    std::uint32_t sum = 0;
-    for (std::size_t b = 0; b < kBuckets; ++b)
-      sum += std::exchange(c[b], sum);
-    for (std::size_t i = 0; i < n; ++i) {
-      std::uint32_t at = c[(from_key[i] >> (d * kBits)) & (kBuckets - 1)]++;
-      to_key[at] = from_key[i];
-      to_portal[at] = from_portal[i];
+    small_scratch[i] = {key[first + i], edges[first + i]};
+  std::sort(small_scratch, small_scratch + n, [](const Keyed &a, const Keyed &b) { return a.key < b.key; });
+  for (std::size_t i = 0; i < n; ++i) {
+    key[first + i] = small_scratch[i].key;
+    edges[first + i] = small_scratch[i].portal;
+  }
+}
+
+// Sorts key[first..last) and edges with it by the bits below shift + kDigitBits:
+// in place, most significant digit first, each bucket then on its own. A digit
+// that every key shares moves nothing; a range of at most kSmall keys is sorted
+// by comparison. At most six digits, so linear whatever the costs, and no
+// scratch table as large as the keys.
+void sort_by_key(std::size_t first, std::size_t last, int shift) {
+  if (last - first <= kSmall) {
+    sort_small(first, last);
+    return;
+  }
+  auto digit = [shift](std::uint64_t k) { return (k >> shift) & (kBuckets - 1); };
+  std::uint32_t count[kBuckets] = {};
+  for (std::size_t i = first; i < last; ++i)
+    ++count[digit(key[i])];
+  const int lower = shift > kDigitBits ? shift - kDigitBits : 0;
+  if (count[digit(key[first])] == last - first) {
+    if (shift > 0)
+      sort_by_key(first, last, lower);
+    return;
+  }
+  // Each bucket's next free place and end; keys are swapped into their buckets.
+  std::size_t next[kBuckets], end[kBuckets];
+  for (std::size_t b = 0, at = first; b < kBuckets; ++b) {
+    next[b] = at;
+    at += count[b];
+    end[b] = at;
+  }
+  for (std::size_t b = 0; b < kBuckets; ++b)
+    while (next[b] < end[b]) {
+      const std::size_t i = next[b], d = digit(key[i]);
+      if (d == b) {
+        ++next[b];
+        continue;
+      }
+      const std::size_t j = next[d]++;
+      std::swap(key[i], key[j]);
+      std::swap(edges[i], edges[j]);
     }
-    std::swap(from_key, to_key);
-    std::swap(from_portal, to_portal);
-  }
-  if (from_key != key) {
-    std::copy_n(from_key, n, key);
-    std::copy_n(from_portal, n, edges.data());
-  }
+  if (shift > 0)
+    for (std::size_t b = 0, at = first; b < kBuckets; at += count[b], ++b)
+      if (count[b] > 1)
+        sort_by_key(at, at + count[b], lower);
 }
 
 } // namespace
@@ -67,10 +97,9 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken) {
   const double td = static_cast<double>(t);
   const std::size_t count = edges.size();
   prefer_huge_pages(key, count * sizeof key[0]);
-  prefer_huge_pages(key_scratch, count * sizeof key[0]);
   for (std::size_t i = 0; i < count; ++i)
     key[i] = key_of(cost_at(edges[i], td));
-  sort_by_key(count);
+  sort_by_key(0, count, 64 - kDigitBits);
   double total = td * X;
   // The portals come in cost order, scattered over the tables: fetch their ends,
   // then the ends' parent links, some iterations ahead.

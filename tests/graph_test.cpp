@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
@@ -121,6 +123,40 @@ TEST(Mst, EveryKindOfCostOrdersLikeAComparisonSort) {
     const double expected = plain_minimum(t);
     EXPECT_EQ(mst(t), expected) << "round " << round;
     EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), by_cost_at(t)));
+  }
+}
+
+// Large enough for the radix sort's every branch: digits shared by all keys, keys
+// apart only in their lowest bits, buckets just above the comparison sort's reach,
+// ties, signed zeros and every sign.
+TEST(Mst, LargeInstancesOrderLikeAComparisonSort) {
+  std::mt19937_64 rng(5);
+  const std::function<double(std::int32_t)> costs[] = {
+      [&](std::int32_t) { return std::ldexp(static_cast<double>(rng() % 1000000), -10) - 400; },
+      [&](std::int32_t) { return 1.0 + static_cast<double>(rng() % 4096) * 0x1p-52; }, // low bits only
+      [&](std::int32_t i) { return static_cast<double>(i % 7); },                       // ties
+      [&](std::int32_t) { return rng() % 2 ? 0.0 : -0.0; },
+      [&](std::int32_t i) { return static_cast<double>(i / 2100); }, // buckets of 2100
+      [&](std::int32_t) { return std::bit_cast<double>(rng() & ~(0x7FFull << 52)) * (rng() % 2 ? 1 : -1); },
+  };
+  for (const auto &cost : costs) {
+    set_instance(3000, {}, 0.5);
+    for (M = 0; M < 30000; ++M) {
+      es[M] = static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
+      et[M] = static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
+      ec[M] = cost(M);
+      er[M] = rng() % 4 ? 0.0 : 0.25;
+      edges.push_back(M);
+    }
+    for (std::int32_t t : {0, 3}) {
+      const double expected = plain_minimum(t);
+      EXPECT_EQ(mst(t), expected);
+      EXPECT_TRUE(std::is_sorted(edges.begin(), edges.end(), by_cost_at(t)));
+      std::vector<std::int32_t> sorted(edges.begin(), edges.end());
+      std::sort(sorted.begin(), sorted.end());
+      for (std::int32_t i = 0; i < M; ++i)
+        ASSERT_EQ(sorted[static_cast<std::size_t>(i)], i) << "a portal lost or doubled by the sort";
+    }
   }
 }
 
