@@ -38,6 +38,12 @@ namespace {
 // when the buffer holds too little.
 const char *fast_end() { return len - pos > 2 * kFastReach ? buffer + len - kFastReach : nullptr; }
 
+// Takes what a run read: the buffer up to p, the last token starting at last.
+void consume(const char *p, const char *last) {
+  token = before + static_cast<std::uint64_t>(last - buffer);
+  pos = static_cast<std::size_t>(p - buffer);
+}
+
 } // namespace
 
 std::size_t read_records_fast(std::int32_t limit, std::int32_t *a, std::int32_t *b, double *c, double *d,
@@ -59,10 +65,8 @@ std::size_t read_records_fast(std::int32_t limit, std::int32_t *a, std::int32_t 
     last = fourth;
     p = q;
   }
-  if (n > 0) {
-    token = before + static_cast<std::uint64_t>(last - buffer);
-    pos = static_cast<std::size_t>(p - buffer);
-  }
+  if (n > 0)
+    consume(p, last);
   return n;
 }
 
@@ -81,9 +85,7 @@ std::size_t read_int_pairs_fast(std::int32_t *a, std::int32_t *b, std::size_t co
     last = second;
     p = q;
   }
-  if (n > 0) {
-    token = before + static_cast<std::uint64_t>(last - buffer);
-    pos = static_cast<std::size_t>(p - buffer);
-  }
+  if (n > 0)
+    consume(p, last);
   return n;
 }
