@@ -152,4 +152,79 @@ TEST(ReadReal, RandomNumbersMatchScanf) {
   expect_like_scanf<double>(text);
 }
 
+// Records read as the loader reads them (a run of short forms, then one record
+// token by token, and again) against glibc's fscanf("%d %d %lf %lf"), record after
+// record: the same values to the bit, whatever forms the tokens take.
+TEST(ReadFast, RecordsMatchScanfWhateverTheForms) {
+  std::mt19937_64 rng(9);
+  const char *forms[] = {"%d", "+%d", "-%d", "00%d", "%d123456789", "%dx"};
+  const char *reals[] = {"%.3f", "-%.4f", "%.0f.", ".%.0f", "%.2e", "0x1p%.0f", "%.9f", "1%.0f234567.5"};
+  std::string text;
+  const int records = 50000;
+  for (int i = 0; i < records; ++i) {
+    char token[64];
+    for (int f = 0; f < 4; ++f) {
+      const bool real = f >= 2, plain = rng() % 8 != 0;
+      const char *form = real ? (plain ? reals[0] : reals[rng() % 8]) : (plain ? forms[0] : forms[rng() % 6]);
+      if (real)
+        std::snprintf(token, sizeof token, form, static_cast<double>(rng() % 200000) / 7.0);
+      else
+        std::snprintf(token, sizeof token, form, static_cast<int>(rng() % 1200));
+      text += token;
+      text += rng() % 16 ? " " : "\n\t ";
+    }
+  }
+  std::FILE *f = fmemopen(text.data(), text.size(), "r");
+  bind_text(text);
+  std::vector<std::int32_t> a(records), b(records);
+  std::vector<double> c(records), d(records);
+  int i = 0, fast = 0;
+  while (i < records) {
+    std::size_t got = read_records_fast(1000, &a[i], &b[i], &c[i], &d[i], static_cast<std::size_t>(records - i));
+    fast += static_cast<int>(got);
+    if (got == 0) {
+      if (read_int(a[i]) != Scan::ok || read_int(b[i]) != Scan::ok || read_real(c[i]) != Scan::ok ||
+          read_real(d[i]) != Scan::ok)
+        break;
+      got = 1;
+    }
+    i += static_cast<int>(got);
+  }
+  for (int j = 0; j < i; ++j) {
+    std::int32_t x, y;
+    double r, q;
+    ASSERT_EQ(std::fscanf(f, "%d %d %lf %lf", &x, &y, &r, &q), 4) << "record " << j;
+    ASSERT_EQ(a[j], x) << "record " << j;
+    ASSERT_EQ(b[j], y) << "record " << j;
+    ASSERT_EQ(std::memcmp(&c[j], &r, sizeof r), 0) << "record " << j;
+    ASSERT_EQ(std::memcmp(&d[j], &q, sizeof q), 0) << "record " << j;
+  }
+  std::int32_t x, y;
+  double r, q;
+  EXPECT_NE(std::fscanf(f, "%d %d %lf %lf", &x, &y, &r, &q), 4) << "the reader stopped early, at " << i;
+  EXPECT_GT(fast, records / 10) << "the runs took too few records to be tested";
+  std::fclose(f);
+}
+
+TEST(ReadFast, ARunLeavesTheRecordItCannotTakeWhole) {
+  // A token read first fills the buffer: the runs never read the file themselves.
+  std::int32_t v;
+  bind_text("0\n1 2 3.5 4.25\n5 6 7 8\n9 10 1e2 0\n" + std::string(200, ' '));
+  ASSERT_EQ(read_int(v), Scan::ok);
+  std::int32_t a[4], b[4];
+  double c[4], d[4];
+  ASSERT_EQ(read_records_fast(7, a, b, c, d, 4), 2u); // 10 is not below the limit 7
+  EXPECT_EQ(c[1], 7.0);
+  ASSERT_EQ(read_int(v), Scan::ok);
+  EXPECT_EQ(v, 9);
+  bind_text("0\n1 2\n-3 +4\n5 0x6\n" + std::string(200, ' '));
+  ASSERT_EQ(read_int(v), Scan::ok);
+  std::int32_t u[4], w[4];
+  ASSERT_EQ(read_int_pairs_fast(u, w, 4), 2u); // "0x6" is 0, then no integer
+  EXPECT_EQ(u[1], -3);
+  EXPECT_EQ(w[1], 4);
+  ASSERT_EQ(read_int(v), Scan::ok);
+  EXPECT_EQ(v, 5);
+}
+
 } // namespace
