@@ -15,9 +15,11 @@ namespace {
 constexpr int kIslandBits = 18, kPortalBits = 19;
 
 // One slot per registered pair: the key (larger << 18 | smaller) above the portal
-// number plus one; 0 is an empty slot. 1.5·MAXN slots keep probes short when full.
+// number plus one; 0 is an empty slot. Only the first `slots` are used, 1.5 per
+// expected portal, so a small instance touches few pages and probes stay short.
 constexpr std::uint64_t kSlots = MAXN + MAXN / 2;
 alignas(kHugePage) std::uint64_t m_edge[kSlots];
+std::uint64_t slots = kSlots;
 std::int32_t keys = 0;
 
 std::uint64_t key_of(std::int32_t larger, std::int32_t smaller) {
@@ -26,14 +28,14 @@ std::uint64_t key_of(std::int32_t larger, std::int32_t smaller) {
 
 // Where the probe for key starts: a multiplicative hash mapped onto the slots.
 std::uint64_t home(std::uint64_t key) {
-  return ((key * 0x9E3779B97F4A7C15ull) >> 32) * kSlots >> 32;
+  return ((key * 0x9E3779B97F4A7C15ull) >> 32) * slots >> 32;
 }
 
 // The slot holding key, or the empty slot where it would go.
 std::uint64_t slot_of(std::uint64_t key) {
   std::uint64_t s = home(key);
   while (m_edge[s] != 0 && m_edge[s] >> kPortalBits != key)
-    s = s + 1 == kSlots ? 0 : s + 1;
+    s = s + 1 == slots ? 0 : s + 1;
   return s;
 }
 
@@ -53,6 +55,7 @@ std::int32_t portal_in(std::uint64_t slot) {
 
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
   assert(a >= 0 && b >= 0 && a < MAXN && b < MAXN && index >= 0 && index < MAXN);
+  assert(static_cast<std::uint64_t>(keys) + 1 < slots); // a free slot ends every probe
   const std::uint64_t key = key_of(std::max(a, b), std::min(a, b));
   std::uint64_t &slot = m_edge[slot_of(key)];
   keys += slot == 0;
@@ -60,9 +63,9 @@ void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
 }
 
 void registry_expect(std::int32_t portals) {
-  // Spread by the hash, a quarter of MAXN registrations reach every page anyway.
-  if (portals >= MAXN / 4)
-    prefer_huge_pages(m_edge, sizeof m_edge);
+  const std::uint64_t expected = static_cast<std::uint64_t>(std::clamp(portals, 0, MAXN));
+  slots = std::min(kSlots, expected + expected / 2 + 1);
+  prefer_huge_pages(m_edge, slots * sizeof m_edge[0]);
 }
 
 void prefetch_edge(std::int32_t a, std::int32_t b) {
@@ -97,6 +100,7 @@ std::int32_t registry_keys() { return keys; }
 
 void registry_clear() {
   if (keys > 0)
-    std::fill_n(m_edge, kSlots, 0);
+    std::fill_n(m_edge, slots, 0);
   keys = 0;
+  slots = kSlots;
 }

@@ -5,11 +5,13 @@
 
 // Registers portal index under the key (larger of a and b, smaller of a and b); a
 // later registration of the same pair replaces the earlier one. Both ends and the
-// index must lie in 0..MAXN-1.
+// index must lie in 0..MAXN-1, and the distinct pairs stay below what
+// registry_expect() allowed.
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index);
 
-// Readies the table for about portals registrations: when they will touch most
-// of it, it asks for huge pages (see memory/huge_pages.h). Changes no entry.
+// Sizes the table for at most portals registrations, so that a small instance
+// touches a small part of it; call on an empty registry, before add_edge(). Without
+// it the table takes MAXN registrations.
 void registry_expect(std::int32_t portals);
 
 // Starts fetching the memory that add_edge(a, b, ...) will touch; changes nothing.

@@ -37,6 +37,13 @@ bool read_whole_file(const char *path, std::string &text) {
   if (!f)
     return false;
   text.clear();
+  // Sized once from the file's length where it has one, so the text is not
+  // copied as it grows; a pipe or a growing file is read to its end regardless.
+  if (std::fseek(f, 0, SEEK_END) == 0) {
+    if (const long size = std::ftell(f); size > 0)
+      text.reserve(static_cast<std::size_t>(size));
+    std::rewind(f);
+  }
   char block[1 << 16];
   for (std::size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
     text.append(block, n);

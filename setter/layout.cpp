@@ -58,6 +58,39 @@ std::string hex_byte(unsigned char c) {
   return std::string("0x") + digits[c >> 4] + digits[c & 15];
 }
 
+// The common case first, in one pass: "0", or digits without a leading zero after
+// an optional "-" (not "-0").
+bool canonical_integer(std::string_view field) {
+  const std::size_t first = field[0] == '-';
+  if (first == field.size())
+    return false;
+  if (field[first] == '0')
+    return field.size() == 1;
+  for (std::size_t i = first; i < field.size(); ++i)
+    if (!is_digit(field[i]))
+      return false;
+  return true;
+}
+
+// Likewise: an optional "-", digits without a leading zero, and optionally a point
+// followed by digits.
+bool canonical_real(std::string_view field) {
+  std::size_t i = field[0] == '-';
+  const std::size_t first = i;
+  while (i < field.size() && is_digit(field[i]))
+    ++i;
+  if (i == first || (i - first > 1 && field[first] == '0'))
+    return false;
+  if (i == field.size())
+    return true;
+  if (field[i] != '.')
+    return false;
+  const std::size_t fraction = ++i;
+  while (i < field.size() && is_digit(field[i]))
+    ++i;
+  return i == field.size() && i > fraction;
+}
+
 struct Line {
   std::uint64_t start;  // offset of its first byte
   std::string_view text; // without its "\n"
@@ -104,9 +137,10 @@ std::size_t check_line(const Line &line, const bool *kinds, std::size_t expected
     while (end < text.size() && !separator(text[end]))
       ++end;
     if (fields < expected) {
-      std::string_view field = text.substr(i, end - i);
-      if (std::string why = kinds[fields] ? real_form(field) : integer_form(field); !why.empty())
-        out.push_back({line.start + i, why});
+      const std::string_view field = text.substr(i, end - i);
+      const bool canonical = kinds[fields] ? canonical_real(field) : canonical_integer(field);
+      if (!canonical)
+        out.push_back({line.start + i, kinds[fields] ? real_form(field) : integer_form(field)});
     } else if (fields == expected) {
       out.push_back({line.start + i, "多餘的欄位：這一行應只有 " + std::to_string(expected) + " 個欄位"});
     }

@@ -45,4 +45,23 @@ TEST(Registry, ManyKeysInOneBucket) {
     ASSERT_EQ(find_edge((i * 7919) % n, n), i % 2 ? i : n + i);
 }
 
+// A table sized for the instance: full up to its expected portals, duplicates and
+// look-ups of absent pairs included, whatever the size.
+TEST(Registry, SizedForTheExpectedPortals) {
+  for (std::int32_t expected : {0, 1, 2, 3, 7, 1000, 262144}) {
+    SCOPED_TRACE(expected);
+    reset_all();
+    registry_expect(expected);
+    for (std::int32_t i = 0; i < expected; ++i)
+      add_edge(i, (i + 1) % 262144, i);
+    if (expected > 1)
+      add_edge(1, 0, expected - 1); // a repeat replaces, taking no new slot
+    EXPECT_EQ(registry_keys(), expected);
+    for (std::int32_t i = 1; i + 1 < expected; ++i)
+      ASSERT_EQ(find_edge((i + 1) % 262144, i), i);
+    EXPECT_EQ(find_edge(5, 5), -1);
+    EXPECT_EQ(find_edge(0, 2), -1);
+  }
+}
+
 } // namespace
