@@ -32,18 +32,18 @@ std::int32_t unreached_island() {
   return -1;
 }
 
-// The first portal that Kruskal takes at t but that no plan can name, as a flaw.
+// The flaw at t: the first portal that Kruskal takes but no plan can name, and the
+// later one that shadows it. Rounding alone could leave none such to name; the
+// flaw then stands at the file's start.
 Flaw shadowed_portal(std::int32_t t, double full, double nameable) {
+  const std::string why = "t = " + std::to_string(t) + " 時的最小總成本 " + exact(full) +
+                          " 在只用方案能選的傳送門時變為 " + exact(nameable) + "，沒有方案能是最小成本";
   std::vector<std::int32_t> taken;
   mst(t, &taken);
   for (std::int32_t p : taken)
     if (const std::int32_t q = find_edge(es[p], et[p]); q != p)
-      return {record_token(p),
-              record_name(p) + "與" + record_name(q) + "連接同一對島嶼，方案只能選用後者；t = " +
-                  std::to_string(t) + " 時的最小總成本 " + exact(full) +
-                  " 在只用方案能選的傳送門時變為 " + exact(nameable) + "，沒有方案能是最小成本"};
-  return {0, "t = " + std::to_string(t) + " 時的最小總成本 " + exact(full) +
-                 " 在只用方案能選的傳送門時變為 " + exact(nameable) + "，沒有方案能是最小成本"};
+      return {record_token(p), record_name(p) + "與" + record_name(q) + "連接同一對島嶼，方案只能選用後者；" + why};
+  return {0, why};
 }
 
 } // namespace
