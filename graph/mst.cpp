@@ -24,57 +24,62 @@ double cost_of(std::uint64_t k) {
   return std::bit_cast<double>(k >> 63 ? k & ~(std::uint64_t{1} << 63) : ~k);
 }
 
-constexpr int kDigitBits = 11;
-constexpr std::size_t kBuckets = std::size_t{1} << kDigitBits;
+// A range of this many keys or fewer is sorted by insertion.
+constexpr std::size_t kInsertion = 32;
 
-// Small ranges are sorted by comparison through this scratch space.
-constexpr std::size_t kSmall = 2048;
-struct Keyed {
-  std::uint64_t key;
-  std::int32_t portal;
-};
-Keyed small_scratch[kSmall];
-
-void sort_small(std::size_t first, std::size_t last) {
-  const std::size_t n = last - first;
-  for (std::size_t i = 0; i < n; ++i)
-    small_scratch[i] = {key[first + i], edges[first + i]};
-  std::sort(small_scratch, small_scratch + n, [](const Keyed &a, const Keyed &b) { return a.key < b.key; });
-  for (std::size_t i = 0; i < n; ++i) {
-    key[first + i] = small_scratch[i].key;
-    edges[first + i] = small_scratch[i].portal;
+void insertion_sort(std::size_t first, std::size_t last) {
+  for (std::size_t i = first + 1; i < last; ++i) {
+    const std::uint64_t k = key[i];
+    const std::int32_t p = edges[i];
+    std::size_t j = i;
+    for (; j > first && key[j - 1] > k; --j) {
+      key[j] = key[j - 1];
+      edges[j] = edges[j - 1];
+    }
+    key[j] = k;
+    edges[j] = p;
   }
 }
 
-// Sorts key[first..last) and edges with it by the bits below shift + kDigitBits:
-// in place, most significant digit first, each bucket then on its own. A digit
-// that every key shares moves nothing; a range of at most kSmall keys is sorted
-// by comparison. At most six digits, so linear whatever the costs, and no
-// scratch table as large as the keys.
-void sort_by_key(std::size_t first, std::size_t last, int shift) {
-  if (last - first <= kSmall) {
-    sort_small(first, last);
-    return;
+// Digit counts and each bucket's next free place, a row per level of the sort:
+// every level takes at least one bit of the 64, so 64 rows suffice.
+constexpr int kMostDigitBits = 8;
+constexpr std::size_t kMostBuckets = std::size_t{1} << kMostDigitBits;
+std::uint32_t bucket_count[64][kMostBuckets];
+std::size_t bucket_next[64][kMostBuckets];
+
+// Sorts key[first..last) and edges with it, the keys agreeing on every bit from
+// top up: in place, most significant digit first, each bucket then on its own. A
+// digit is as wide as the range is large (so that buckets hold a few keys each),
+// up to 11 bits; one that every key shares moves nothing. Linear whatever the
+// costs, with no scratch table as large as the keys.
+void sort_by_key(std::size_t first, std::size_t last, int top, int level) {
+  const std::size_t n = last - first;
+  std::uint32_t *count = bucket_count[level];
+  std::size_t *next = bucket_next[level], buckets = 0;
+  int shift = top;
+  for (;;) { // down to the first digit on which the keys differ
+    if (n <= kInsertion || shift == 0) {
+      if (shift > 0)
+        insertion_sort(first, last);
+      return;
+    }
+    const int bits = std::clamp(static_cast<int>(std::bit_width(n)) - 3, 1, std::min(shift, kMostDigitBits));
+    shift -= bits;
+    buckets = std::size_t{1} << bits;
+    std::fill_n(count, buckets, 0u);
+    for (std::size_t i = first; i < last; ++i)
+      ++count[(key[i] >> shift) & (buckets - 1)];
+    if (count[(key[first] >> shift) & (buckets - 1)] != n)
+      break;
   }
-  auto digit = [shift](std::uint64_t k) { return (k >> shift) & (kBuckets - 1); };
-  std::uint32_t count[kBuckets] = {};
-  for (std::size_t i = first; i < last; ++i)
-    ++count[digit(key[i])];
-  const int lower = shift > kDigitBits ? shift - kDigitBits : 0;
-  if (count[digit(key[first])] == last - first) {
-    if (shift > 0)
-      sort_by_key(first, last, lower);
-    return;
-  }
-  // Each bucket's next free place and end; keys are swapped into their buckets.
-  std::size_t next[kBuckets], end[kBuckets];
-  for (std::size_t b = 0, at = first; b < kBuckets; ++b) {
+  const auto digit = [shift, buckets](std::uint64_t k) { return (k >> shift) & (buckets - 1); };
+  for (std::size_t b = 0, at = first; b < buckets; at += count[b], ++b)
     next[b] = at;
+  // Each key is swapped straight into its bucket; the buckets before b are full.
+  for (std::size_t b = 0, at = first; b < buckets; ++b) {
     at += count[b];
-    end[b] = at;
-  }
-  for (std::size_t b = 0; b < kBuckets; ++b)
-    while (next[b] < end[b]) {
+    while (next[b] < at) {
       const std::size_t i = next[b], d = digit(key[i]);
       if (d == b) {
         ++next[b];
@@ -84,10 +89,10 @@ void sort_by_key(std::size_t first, std::size_t last, int shift) {
       std::swap(key[i], key[j]);
       std::swap(edges[i], edges[j]);
     }
-  if (shift > 0)
-    for (std::size_t b = 0, at = first; b < kBuckets; at += count[b], ++b)
-      if (count[b] > 1)
-        sort_by_key(at, at + count[b], lower);
+  }
+  for (std::size_t b = 0, at = first; b < buckets; at += count[b], ++b)
+    if (count[b] > 1)
+      sort_by_key(at, at + count[b], shift, level + 1);
 }
 
 } // namespace
@@ -97,9 +102,12 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken) {
   const double td = static_cast<double>(t);
   const std::size_t count = edges.size();
   prefer_huge_pages(key, count * sizeof key[0]);
-  for (std::size_t i = 0; i < count; ++i)
+  std::uint64_t differ = 0; // the bits on which some key differs from the first
+  for (std::size_t i = 0; i < count; ++i) {
     key[i] = key_of(cost_at(edges[i], td));
-  sort_by_key(0, count, 64 - kDigitBits);
+    differ |= key[i] ^ key[0];
+  }
+  sort_by_key(0, count, static_cast<int>(std::bit_width(differ)), 0);
   double total = td * X;
   // The portals come in cost order, scattered over the tables: fetch their ends,
   // then the ends' parent links, some iterations ahead.
