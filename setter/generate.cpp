@@ -77,7 +77,7 @@ bool to_units(const std::string &text, int scale, std::int64_t &units) {
     (fraction_digits < 0 ? whole : fraction) = (fraction_digits < 0 ? whole : fraction) * 10 + (text[i] - '0');
     fraction_digits += fraction_digits >= 0;
   }
-  if (digits == 0 || fraction_digits == 0 || fraction_digits > scale)
+  if (digits == 0 || fraction_digits == 0 || fraction_digits > scale || whole > kMostUnits / power10(scale))
     return false;
   units = whole * power10(scale) + fraction * power10(scale - std::max(fraction_digits, 0));
   units = text[0] == '-' ? -units : units;

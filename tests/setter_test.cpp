@@ -367,6 +367,8 @@ TEST(Setter, UsageErrorsAndHelp) {
       {{"generate", "random", "--ec", "1..0"}, 2},
       {{"generate", "random", "--ec", "0..1e3"}, 2},
       {{"generate", "random", "--ec-decimals", "7"}, 2},
+      {{"generate", "random", "--ec-decimals", "6", "--x", "9999999999999"}, 2}, // beyond 10^12 units
+      {{"generate", "random", "--x", "-"}, 2},
       {{"generate", "best-at-0", "--er", "0..1"}, 2},
       {{"generate", "best-at-T", "--x", "1000"}, 2},
   };
