@@ -67,8 +67,6 @@ bool parse_range(const char *text, Range &range, bool integer) {
          parse_number(s.substr(dots + 2), range.high, integer) && range.low <= range.high;
 }
 
-std::string shown(double v) { return exact(v); }
-
 using Reports = std::vector<std::string>;
 
 // A report on the instance, placed by a byte offset or by the index of a token;
@@ -90,8 +88,8 @@ void check_bound(double value, const Range &range, const char *name, std::uint64
                  std::vector<Pending> &pending) {
   if (value < range.low || value > range.high)
     pending.push_back({true, token,
-                       std::string(name) + " = " + shown(value) + " 超出範圍 " + shown(range.low) + ".." +
-                           shown(range.high) + "（" + range.option + "）"});
+                       std::string(name) + " = " + exact(value) + " 超出範圍 " + exact(range.low) + ".." +
+                           exact(range.high) + "（" + range.option + "）"});
 }
 
 // N < 1 and T < 0 are left to the soundness check, which says why they matter.
@@ -127,13 +125,13 @@ void check_answer(const std::string &path, const Best *best, Reports &reports) {
   }
   if (!best || approx(answer, best->total))
     return;
-  const std::string least = "所有 t 中的最小總成本 " + shown(best->total) + "（t = " +
+  const std::string least = "所有 t 中的最小總成本 " + exact(best->total) + "（t = " +
                             std::to_string(best->t) + "）";
   reports.push_back(located(path, {1, 1},
                       answer > best->total
-                          ? "答案 " + shown(answer) + " 高於" + least +
+                          ? "答案 " + exact(answer) + " 高於" + least +
                                 "：最佳方案會低於它，評測程式將回報評測資料錯誤"
-                          : "答案 " + shown(answer) + " 低於" + least +
+                          : "答案 " + exact(answer) + " 低於" + least +
                                 "：沒有方案能達到它，每個最佳方案都只會得到 0.3 分"));
 }
 
