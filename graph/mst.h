@@ -1,6 +1,7 @@
 // Minimum total at a given t, by Kruskal's method.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "instance/tables.h"
@@ -16,5 +17,7 @@ inline double cost_at(std::int32_t p, double t) {
 // cheapest taken first (equal costs in any order: the sum is the same to the last
 // bit). Sorts edges by cost at t and leaves root holding the forest; appends the
 // portals taken, in cost order, to taken when given. Costs at t must not be NaN.
+// Sorts in scratch when it holds edges.size() words (a table the caller has
+// finished with, so that no more memory is touched), else in a table of its own.
 // Allocates nothing but what taken needs.
-double mst(std::int32_t t, std::vector<std::int32_t> *taken = nullptr);
+double mst(std::int32_t t, std::vector<std::int32_t> *taken = nullptr, std::span<std::uint64_t> scratch = {});
