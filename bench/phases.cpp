@@ -3,6 +3,7 @@
 // change to one phase can be measured apart from the noise of whole runs.
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <numeric>
 #include <string>
 #include <string_view>
 
@@ -45,15 +46,20 @@ void BM_Load(benchmark::State &state) {
 void BM_MinimumTotal(benchmark::State &state) {
   load();
   std::int32_t k, t = plan_header(k);
-  for (auto _ : state)
+  for (auto _ : state) {
+    std::iota(edges.begin(), edges.end(), 0); // as the loader leaves them, as in a run
     benchmark::DoNotOptimize(mst(t));
+  }
 }
 
-// The plan lines, the connectivity test and the comparisons, with mst included.
+// The plan lines with their connectivity joins, then mst and the comparisons. A
+// judgement lends the registry's table to the sort, so each one needs a fresh load.
 void BM_JudgePlan(benchmark::State &state) {
-  load();
   for (auto _ : state) {
+    state.PauseTiming();
+    load();
     std::int32_t k, t = plan_header(k);
+    state.ResumeTiming();
     try {
       judge_plan(t, k, reference, "answer.txt");
     } catch (const Ended &) {
@@ -61,22 +67,9 @@ void BM_JudgePlan(benchmark::State &state) {
   }
 }
 
-void BM_Connected(benchmark::State &state) {
-  load();
-  std::int32_t k, t = plan_header(k);
-  try {
-    judge_plan(t, k, reference, "answer.txt");
-  } catch (const Ended &) {
-  }
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(connected());
-  }
-}
-
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MinimumTotal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JudgePlan)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Connected)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // The least total over every admissible t.
 #pragma once
 #include <cstdint>
+#include <span>
 
 struct Best {
   std::int32_t t; // where the least total is reached: 0, or T when it is lower there
@@ -12,5 +13,6 @@ Best better_end(double at_zero, double at_end);
 
 // The least total over t in 0..T (T >= 0): the least total at t is the minimum of
 // linear functions of t, hence concave, so it is the smaller of mst(0) and mst(T).
-// Overwrites the order of edges and root, as mst() does.
-Best best_total();
+// Overwrites the order of edges and root, as mst() does, and sorts in scratch as
+// mst() does.
+Best best_total(std::span<std::uint64_t> scratch = {});

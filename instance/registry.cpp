@@ -21,6 +21,7 @@ constexpr std::uint64_t kSlots = MAXN + MAXN / 2;
 alignas(kHugePage) std::uint64_t m_edge[kSlots];
 std::uint64_t slots = kSlots;
 std::int32_t keys = 0;
+bool lent = false; // slots written by a borrower, not by add_edge()
 
 std::uint64_t key_of(std::int32_t larger, std::int32_t smaller) {
   return static_cast<std::uint64_t>(larger) << kIslandBits | static_cast<std::uint64_t>(smaller);
@@ -98,9 +99,16 @@ void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std
 
 std::int32_t registry_keys() { return keys; }
 
+std::span<std::uint64_t> registry_release() {
+  keys = 0;
+  lent = true;
+  return {m_edge, slots};
+}
+
 void registry_clear() {
-  if (keys > 0)
+  if (keys > 0 || lent)
     std::fill_n(m_edge, slots, 0);
   keys = 0;
+  lent = false;
   slots = kSlots;
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 // Registers portal index under the key (larger of a and b, smaller of a and b); a
 // later registration of the same pair replaces the earlier one. Both ends and the
@@ -28,6 +29,11 @@ void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std
 // How many distinct pairs are registered: fewer than the portals exactly when some
 // pair is joined more than once.
 std::int32_t registry_keys();
+
+// Forgets every registration and lends the table's memory, the part that
+// registrations have touched, to the caller: the registry must not be used again
+// until registry_clear(). A run that has no more portals to look up sorts in it.
+std::span<std::uint64_t> registry_release();
 
 // Forgets every registration.
 void registry_clear();

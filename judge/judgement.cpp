@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 
 #include "graph/connect.h"
+#include "graph/dsu.h"
 #include "graph/mst.h"
 #include "graph/optimum.h"
 #include "reader/reader.h"
@@ -24,30 +26,29 @@ void require_finite(std::int32_t t, double minimum) {
                     "），題目檔的成本溢位");
 }
 
-// Records where the plan was rejected, then rejects it.
-[[noreturn]] void reject_line(std::int64_t line, std::int32_t u, std::int32_t v,
-                              const char *message) {
-  detail.line = line;
-  detail.has_pair = true;
-  detail.u = u;
-  detail.v = v;
-  finish(REJECTED, message);
-}
+// The first defect of the plan's lines. It is reported once the least total is
+// known: one that overflows is the judge's own fault and outranks any defect.
+struct Defect {
+  const char *message = nullptr; // none yet
+  std::int64_t line = 0;
+  bool has_pair = false;
+  std::int32_t u = 0, v = 0;
+};
 
 } // namespace
 
 void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *answer) {
-  const double minimum = mst(t);
-  require_finite(t, minimum);
   const double td = static_cast<double>(t);
   double total = td * X;
+  connect_start();
+  Defect defect;
   // Lines are read and looked up a batch at a time so that the cache misses of the
   // look-ups overlap; they are still judged one by one in reading order, and a
   // format error counts only after the lines before it have been judged.
   constexpr std::int32_t kBatch = 256;
   std::int32_t u[kBatch], v[kBatch], p[kBatch];
   std::int64_t judged = 0; // portal lines before the batch
-  for (std::int32_t left = k; left > 0;) {
+  for (std::int32_t left = k; left > 0 && !defect.message;) {
     const std::int32_t want = std::min(kBatch, left);
     std::int32_t n = 0;
     bool unreadable_line = false;
@@ -59,26 +60,42 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
       }
     }
     find_edges(static_cast<std::size_t>(n), u, v, p);
-    for (std::int32_t i = 0; i < n; ++i)
-      if (p[i] >= 0) {
-        __builtin_prefetch(&ec[p[i]]);
-        __builtin_prefetch(&er[p[i]]);
-        __builtin_prefetch(&sel_edge[p[i]]);
+    // What judging a line touches is fetched some lines ahead (written out here: a
+    // helper holding only prefetches may be judged free of effects and dropped).
+    constexpr std::int32_t kAhead = 8;
+    for (std::int32_t i = -kAhead; i < n && !defect.message; ++i) {
+      if (const std::int32_t j = i + kAhead; j < n && p[j] >= 0) {
+        __builtin_prefetch(&ec[p[j]]);
+        __builtin_prefetch(&er[p[j]]);
+        __builtin_prefetch(&sel_edge[p[j]]);
+        __builtin_prefetch(&root[u[j]]);
+        __builtin_prefetch(&root[v[j]]);
       }
-    for (std::int32_t i = 0; i < n; ++i) {
-      if (p[i] < 0)
-        reject_line(judged + i + 1, u[i], v[i], message::invalid_portal);
-      if (sel_edge[p[i]])
-        reject_line(judged + i + 1, u[i], v[i], message::repeated_portal);
+      if (i < 0)
+        continue;
+      if (p[i] < 0 || sel_edge[p[i]]) {
+        defect = {p[i] < 0 ? message::invalid_portal : message::repeated_portal, judged + i + 1, true, u[i], v[i]};
+        break;
+      }
       sel_edge[p[i]] = 1;
       total += cost_at(p[i], td);
+      connect_join(u[i], v[i]); // the portal's ends, in some order
     }
     judged += n;
-    if (unreadable_line) {
-      detail.line = judged + 1;
-      badin();
-    }
+    if (unreadable_line && !defect.message)
+      defect = {message::bad_format, judged + 1, false, 0, 0};
     left -= n;
+  }
+  // No portal is looked up from here on: the registry's table is free to sort in.
+  const std::span<std::uint64_t> scratch = registry_release();
+  const double minimum = mst(t, nullptr, scratch);
+  require_finite(t, minimum);
+  if (defect.message) {
+    detail.line = defect.line;
+    detail.has_pair = defect.has_pair;
+    detail.u = defect.u;
+    detail.v = defect.v;
+    finish(REJECTED, defect.message);
   }
   if (!connected())
     finish(REJECTED, message::not_connected);
@@ -96,7 +113,7 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
   // The plan is about to be told that its t is not the best: that holds only when
   // some t reaches the reference total. One below every t's least total is the
   // answer file's fault, found here, where the extra passes cost no other verdict.
-  const Best best = best_total();
+  const Best best = best_total(scratch);
   require_finite(best.t, best.total);
   if (reference < best.total && !approx(reference, best.total))
     checker_failure("答案檔的參考總成本 " + exact(reference) + " 低於所有 t 中的最小總成本 " +

@@ -120,7 +120,12 @@ TEST(EndToEnd, BrokenJudgeDataIsACheckerFailure) {
        f + "答案檔的參考總成本不是有限數（-inf）：{answer}\n", 1},
       {"minimum_total_overflows_by_x", "1 0 3 1e308", "0", "3 0", "",
        f + "t = 3 時的最小總成本不是有限數（inf），題目檔的成本溢位\n", 1},
+      // The plan's lines are read first, yet the judge's overflow outranks their defects.
       {"minimum_total_overflows_by_costs", "2 1 2 0\n0 1 -1e308 1e308", "0", "2 1 x", "",
+       f + "t = 2 時的最小總成本不是有限數（-inf），題目檔的成本溢位\n", 1},
+      {"overflow_outranks_an_invalid_portal", "2 1 2 0\n0 1 -1e308 1e308", "0", "2 1 0 5", "",
+       f + "t = 2 時的最小總成本不是有限數（-inf），題目檔的成本溢位\n", 1},
+      {"overflow_outranks_a_repeated_portal", "2 1 2 0\n0 1 -1e308 1e308", "0", "2 2 0 1 1 0", "",
        f + "t = 2 時的最小總成本不是有限數（-inf），題目檔的成本溢位\n", 1},
       {"plan_beats_answer", kIslands, "9", "3 3 3 2 1 3 0 1", "",
        f + "輸出的建設方案總成本 8 低於答案檔的參考總成本 9，答案檔有誤\n", 1},

@@ -174,34 +174,35 @@ TEST(Mst, InfiniteCostsSortToTheEnds) {
   EXPECT_EQ(edges.back(), 2);
 }
 
-TEST(Connected, MarkedPortalsOnly) {
+TEST(Connected, JoinedPortalsOnly) {
   struct {
     const char *name;
     std::int32_t n;
     std::initializer_list<Portal> portals;
-    std::vector<std::int32_t> marked;
+    std::vector<std::int32_t> joined;
     bool connected;
   } cases[] = {
       // clang-format off
       {"one island, no portal", 1, {}, {}, true},
-      {"two islands, none marked", 2, {{0, 1, 1, 0}}, {}, false},
+      {"two islands, none joined", 2, {{0, 1, 1, 0}}, {}, false},
       {"no islands", 0, {}, {}, true},
       {"negative N", -3, {}, {}, true},
-      {"unmarked portals do not count", 3, {{0, 1, 1, 0}, {1, 2, 1, 0}, {2, 0, 1, 0}}, {0, 2}, true},
+      {"portals not joined do not count", 3, {{0, 1, 1, 0}, {1, 2, 1, 0}, {2, 0, 1, 0}}, {0, 2}, true},
       {"a group without island 0", 4, {{1, 2, 1, 0}, {2, 3, 1, 0}, {3, 1, 1, 0}, {0, 1, 1, 0}},
        {0, 1, 2}, false},
       {"loops add nothing", 2, {{0, 0, 1, 0}, {1, 1, 1, 0}}, {0, 1}, false},
       {"ends in both orders", 4, {{3, 2, 1, 0}, {1, 0, 1, 0}, {2, 1, 1, 0}}, {0, 1, 2}, true},
       {"a cycle, and an island left out", 4, {{0, 1, 1, 0}, {1, 2, 1, 0}, {2, 0, 1, 0}, {3, 3, 1, 0}},
        {0, 1, 2, 3}, false},
-      {"a pair marked twice joins once", 3, {{0, 1, 1, 0}, {1, 0, 1, 0}}, {0, 1}, false},
+      {"a pair joined twice joins once", 3, {{0, 1, 1, 0}, {1, 0, 1, 0}}, {0, 1}, false},
   }; // clang-format on
 
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
     set_instance(c.n, c.portals);
-    for (std::int32_t p : c.marked)
-      sel_edge[p] = 1;
+    connect_start();
+    for (std::int32_t p : c.joined)
+      connect_join(es[p], et[p]);
     EXPECT_EQ(connected(), c.connected);
   }
 }

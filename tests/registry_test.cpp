@@ -1,5 +1,6 @@
 #include "instance/registry.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "support/tables.h"
@@ -62,6 +63,24 @@ TEST(Registry, SizedForTheExpectedPortals) {
     EXPECT_EQ(find_edge(5, 5), -1);
     EXPECT_EQ(find_edge(0, 2), -1);
   }
+}
+
+// A borrower may leave anything in the lent table: the next instance still starts
+// from an empty registry.
+TEST(Registry, LentTableIsClearedBeforeReuse) {
+  reset_all();
+  registry_expect(1000);
+  add_edge(2, 1, 0);
+  const std::span<std::uint64_t> lent = registry_release();
+  ASSERT_GE(lent.size(), 1000u);
+  std::fill(lent.begin(), lent.end(), ~std::uint64_t{0});
+  registry_clear();
+  registry_expect(1000);
+  EXPECT_EQ(registry_keys(), 0);
+  EXPECT_EQ(find_edge(1, 2), -1);
+  add_edge(3, 4, 7);
+  EXPECT_EQ(find_edge(4, 3), 7);
+  EXPECT_EQ(registry_keys(), 1);
 }
 
 } // namespace
