@@ -40,6 +40,32 @@ TEST(Dsu, InitWithNoIslandsTouchesNothing) {
   EXPECT_EQ(root[0], 77);
 }
 
+// The find as first described: recursive, each island re-pointed on the way back.
+std::int32_t plain_find(std::vector<std::int32_t> &up, std::int32_t x) {
+  if (up[x] == x)
+    return x;
+  return up[x] = plain_find(up, up[x]);
+}
+
+TEST(Dsu, SameForestAsThePlainRecursiveFind) {
+  std::mt19937 rng(3);
+  for (int round = 0; round < 200; ++round) {
+    set_instance(1 + static_cast<std::int32_t>(rng() % 40), {});
+    djInit();
+    std::vector<std::int32_t> up(root, root + N);
+    for (int step = 0; step < 60; ++step) {
+      // Runs of (i, i+1) build chains far deeper than three links.
+      const std::int32_t a = static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
+      const std::int32_t b = rng() % 3 ? (a + 1) % N : static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
+      const std::int32_t x = plain_find(up, a), y = plain_find(up, b);
+      if (x != y)
+        up[x] = y;
+      ASSERT_EQ(djUnion(a, b), x != y);
+      ASSERT_TRUE(std::equal(up.begin(), up.end(), root)) << "round " << round << " step " << step;
+    }
+  }
+}
+
 TEST(Dsu, LongestChainWithoutRecursion) {
   set_instance(MAXN, {});
   djInit();
