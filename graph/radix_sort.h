@@ -7,6 +7,6 @@
 // and leave words that agree on it in any order), in place: no scratch table.
 void radix_sort_in_place(std::uint64_t *words, std::size_t n, int high, int low);
 
-// Moves from[0..n) into to[0..n) sorted as radix_sort_in_place() sorts; from keeps
-// its contents. The two must not overlap.
-void radix_sort_into(const std::uint64_t *from, std::uint64_t *to, std::size_t n, int high, int low);
+// Moves from[0..n) into to[0..n) sorted as radix_sort_in_place() sorts, using from
+// as scratch (its contents are lost). The two must not overlap.
+void radix_sort_into(std::uint64_t *from, std::uint64_t *to, std::size_t n, int high, int low);

@@ -10,6 +10,7 @@
 #include "graph/connect.h"
 #include "graph/dsu.h"
 #include "graph/mst.h"
+#include "graph/radix_sort.h"
 #include "instance/tables.h"
 #include "support/tables.h"
 
@@ -73,6 +74,38 @@ TEST(Dsu, LongestChainWithoutRecursion) {
     ASSERT_TRUE(djUnion(i, i + 1)); // root[i] = i + 1: a chain of MAXN - 1 links
   EXPECT_EQ(djFind(0), MAXN - 1);
   EXPECT_TRUE(std::all_of(root, root + MAXN, [](std::int32_t r) { return r == MAXN - 1; }));
+}
+
+// Both sorts, on bands of words drawn the ways costs fall: spread evenly, crowded
+// into a few exponents, all alike, two values, apart only in the lowest bits.
+TEST(RadixSort, OrdersTheBandAndKeepsEveryWord) {
+  std::mt19937_64 rng(9);
+  const std::function<std::uint64_t(std::size_t)> draws[] = {
+      [&](std::size_t) { return rng() >> 18; },
+      [&](std::size_t) { return std::bit_cast<std::uint64_t>(200.0 + static_cast<double>(rng() % 1000000) / 1000) >> 18; },
+      [&](std::size_t) { return std::uint64_t{12345}; },
+      [&](std::size_t i) { return std::uint64_t{i % 2} << 45; },
+      [&](std::size_t) { return rng() % 8; },
+      [&](std::size_t i) { return static_cast<std::uint64_t>(i) / 2100; },
+  };
+  const auto band = [](std::uint64_t w) { return w >> 18; };
+  for (std::size_t n : {std::size_t{0}, std::size_t{1}, std::size_t{33}, std::size_t{1000}, std::size_t{1} << 18}) {
+    for (std::size_t d = 0; d < std::size(draws); ++d) {
+      SCOPED_TRACE(testing::Message() << "n " << n << ", draw " << d);
+      std::vector<std::uint64_t> words(n), sorted(n);
+      for (std::size_t i = 0; i < n; ++i)
+        words[i] = draws[d](i) << 18 | (rng() & 0x3FFFF); // the low bits ride along
+      std::vector<std::uint64_t> expected(words), in_place(words), scratch(words);
+      std::sort(expected.begin(), expected.end());
+      radix_sort_into(scratch.data(), sorted.data(), n, 64, 18);
+      radix_sort_in_place(in_place.data(), n, 64, 18);
+      for (auto *result : {&sorted, &in_place}) {
+        ASSERT_TRUE(std::is_sorted(result->begin(), result->end(), [&](auto a, auto b) { return band(a) < band(b); }));
+        std::sort(result->begin(), result->end());
+        ASSERT_EQ(*result, expected) << "a word lost or doubled";
+      }
+    }
+  }
 }
 
 // The order mst() leaves edges in: by cost at t.
