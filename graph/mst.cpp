@@ -16,6 +16,11 @@ constexpr int kWordPortalBits = 18;
 constexpr int kWordKeyBits = 64 - kWordPortalBits;
 constexpr std::uint64_t kWordPortal = (std::uint64_t{1} << kWordPortalBits) - 1;
 static_assert(MAXN == 1 << kWordPortalBits);
+// Island numbers likewise fill 18 bits.
+constexpr int kEndBits = 18;
+constexpr std::uint64_t kEnd = (std::uint64_t{1} << kEndBits) - 1;
+// Runs of words alike above the cut up to this long are ordered by insertion.
+constexpr std::size_t kShortRun = 32;
 
 // word[i]: the key of portal edges[i], then its sort word. Sorted into the lent
 // scratch table, or into own_sorted when none is lent (touched only then).
@@ -54,24 +59,42 @@ Band band_of(std::uint64_t first_key, std::uint64_t differ) {
   return b;
 }
 
+// The gathered ends of portal p, below them the key bits under the cut.
+std::uint64_t gathered(std::int32_t p, std::uint64_t below) {
+  return below << (2 * kEndBits) | static_cast<std::uint64_t>(et[p]) << kEndBits | static_cast<std::uint64_t>(es[p]);
+}
+
 // Where keys were cut, words that share their kept bits are in portal order, not
-// cost order: each such run is sorted again on the bits below the cut.
-void order_cut_runs(std::uint64_t *sorted, std::size_t count, const Band &b, double td) {
-  const int rest = b.cut - b.low; // at most 64 - kWordKeyBits = kWordPortalBits bits
+// cost order: each such run is sorted again on the bits below the cut, which
+// gather holds beside each word.
+void order_cut_runs(std::uint64_t *sorted, std::uint64_t *gather, std::size_t count) {
+  const auto below = [gather](std::size_t i) { return gather[i] >> (2 * kEndBits); };
   for (std::size_t first = 0, last; first < count; first = last) {
     const std::uint64_t kept = sorted[first] >> kWordPortalBits;
     for (last = first + 1; last < count && sorted[last] >> kWordPortalBits == kept; ++last) {
     }
-    if (last - first < 2)
+    if (last - first <= kShortRun) {
+      for (std::size_t i = first + 1; i < last; ++i) { // by insertion, the two tables in step
+        const std::uint64_t s = sorted[i], g = gather[i];
+        std::size_t j = i;
+        for (; j > first && below(j - 1) > g >> (2 * kEndBits); --j) {
+          sorted[j] = sorted[j - 1];
+          gather[j] = gather[j - 1];
+        }
+        sorted[j] = s;
+        gather[j] = g;
+      }
       continue;
-    for (std::size_t i = first; i < last; ++i) {
-      const std::uint64_t p = sorted[i] & kWordPortal;
-      const std::uint64_t key = key_of(cost_at(static_cast<std::int32_t>(p), td));
-      sorted[i] = ((key >> b.low) & low_bits(rest)) << kWordPortalBits | p;
     }
-    radix_sort_in_place(sorted + first, last - first, kWordPortalBits + rest, kWordPortalBits);
+    // A long run: its portals sorted on the bits below the cut, then gathered again.
     for (std::size_t i = first; i < last; ++i)
-      sorted[i] = kept << kWordPortalBits | (sorted[i] & kWordPortal);
+      sorted[i] = below(i) << kWordPortalBits | (sorted[i] & kWordPortal);
+    radix_sort_in_place(sorted + first, last - first, 64, kWordPortalBits);
+    for (std::size_t i = first; i < last; ++i) {
+      const std::uint64_t under = sorted[i] >> kWordPortalBits, p = sorted[i] & kWordPortal;
+      gather[i] = gathered(static_cast<std::int32_t>(p), under);
+      sorted[i] = kept << kWordPortalBits | p;
+    }
   }
 }
 
@@ -99,15 +122,12 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
     prefer_huge_pages(own_sorted, count * sizeof own_sorted[0]);
   radix_sort_into(word, sorted, count, kWordPortalBits + b.kept, kWordPortalBits);
   const bool exact = b.cut == b.low;
-  if (!exact)
-    order_cut_runs(sorted, count, b, td);
-  // The portals come in cost order, scattered over the tables: fetch their ends
-  // (and, when the words cannot give back the costs, the costs), then the ends'
-  // parent links, some iterations ahead.
+  // The portals come in cost order, scattered over the tables: their ends (and the
+  // key bits below the cut) are gathered into word, free since the sort, in one
+  // pass whose fetches overlap; the joins then read them in order.
+  const int rest = b.cut - b.low;
   constexpr std::size_t kAhead = 16;
-  // After N-1 joins every island is in one set: no later portal can join two.
-  std::int32_t joins_left = N - 1;
-  for (std::size_t i = 0; i < count && joins_left > 0; ++i) {
+  for (std::size_t i = 0; i < count; ++i) {
     if (i + kAhead < count) {
       const std::size_t q = sorted[i + kAhead] & kWordPortal;
       __builtin_prefetch(&es[q]);
@@ -117,17 +137,24 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
         __builtin_prefetch(&er[q]);
       }
     }
-    if (i + kAhead / 2 < count) {
-      const std::size_t q = sorted[i + kAhead / 2] & kWordPortal;
-      __builtin_prefetch(&root[es[q]]);
-      __builtin_prefetch(&root[et[q]]);
-    }
     const std::int32_t p = static_cast<std::int32_t>(sorted[i] & kWordPortal);
-    if (djUnion(es[p], et[p])) {
+    word[i] = gathered(p, exact ? 0 : (key_of(cost_at(p, td)) >> b.low) & low_bits(rest));
+  }
+  if (!exact)
+    order_cut_runs(sorted, word, count);
+  // After N-1 joins every island is in one set: no later portal can join two.
+  std::int32_t joins_left = N - 1;
+  for (std::size_t i = 0; i < count && joins_left > 0; ++i) {
+    if (i + kAhead < count) {
+      __builtin_prefetch(&root[word[i + kAhead] & kEnd]);
+      __builtin_prefetch(&root[(word[i + kAhead] >> kEndBits) & kEnd]);
+    }
+    const std::uint64_t w = word[i];
+    if (djUnion(static_cast<std::int32_t>(w & kEnd), static_cast<std::int32_t>((w >> kEndBits) & kEnd))) {
       --joins_left;
-      total += exact ? cost_of(b.shared | (sorted[i] >> kWordPortalBits) << b.low) : cost_at(p, td);
+      total += cost_of(b.shared | (sorted[i] >> kWordPortalBits) << b.cut | (w >> (2 * kEndBits)) << b.low);
       if (taken)
-        taken->push_back(p);
+        taken->push_back(static_cast<std::int32_t>(sorted[i] & kWordPortal));
     }
   }
   for (std::size_t i = 0; i < count; ++i)
