@@ -155,24 +155,43 @@ TEST(ReadReal, RandomNumbersMatchScanf) {
 // Records read as the loader reads them (a run of short forms, then one record
 // token by token, and again) against glibc's fscanf("%d %d %lf %lf"), record after
 // record: the same values to the bit, whatever forms the tokens take.
+// White space between tokens: mostly one byte, sometimes every kind, sometimes
+// runs long enough that a record spans the 4096 bytes classified at once.
+std::string separator(std::mt19937_64 &rng) {
+  const char *kinds[] = {"\n\t ", "\r\n", "\v", "\f", "  \n"};
+  switch (rng() % 64) {
+  case 0:
+    return std::string(100 + rng() % 100, ' ');
+  case 1:
+    return rng() % 8 ? kinds[rng() % 5] : std::string(3000 + rng() % 3000, ' ');
+  default:
+    return rng() % 16 ? " " : kinds[rng() % 5];
+  }
+}
+
+// Whether a form writes digits after the value's (which could overflow "%d").
+bool appends_digits(const char *form) { return std::strstr(form, "%d") + 2 != form + std::strlen(form); }
+
+// The runs and the token-by-token readers, against fscanf on the same text.
 TEST(ReadFast, RecordsMatchScanfWhateverTheForms) {
   std::mt19937_64 rng(9);
   // Every form reads as a whole record, so that both readers get to the end.
-  const char *forms[] = {"%d", "+%d", "-%d", "00%d", "%d1234", "0000000%d"};
-  const char *reals[] = {"%.3f", "-%.4f", "%.0f.", ".%.0f", "%.2e", "0x1p%.0f", "%.9f", "1%.0f234567.5"};
+  const char *forms[] = {"%d", "+%d", "-%d", "00%d", "%d1234", "0000000%d", "%07d"};
+  const char *reals[] = {"%.3f", "-%.4f", "%.0f.", ".%.0f", "%.2e", "0x1p%.0f", "%.9f", "1%.0f234567.5", "%.7f"};
   std::string text;
   const int records = 50000;
   for (int i = 0; i < records; ++i) {
     char token[64];
     for (int f = 0; f < 4; ++f) {
       const bool real = f >= 2, plain = rng() % 8 != 0;
-      const char *form = real ? (plain ? reals[0] : reals[rng() % 8]) : (plain ? forms[0] : forms[rng() % 6]);
+      const char *form = real ? (plain ? reals[0] : reals[rng() % 9]) : (plain ? forms[0] : forms[rng() % 7]);
       if (real)
         std::snprintf(token, sizeof token, form, static_cast<double>(rng() % 200000) / 7.0);
-      else
-        std::snprintf(token, sizeof token, form, static_cast<int>(rng() % 1200));
+      else // values of up to 7 digits where the form appends no digits of its own
+        std::snprintf(token, sizeof token, form,
+                      static_cast<int>(rng() % 4 == 0 && !appends_digits(form) ? rng() % 10000000 : rng() % 1200));
       text += token;
-      text += rng() % 16 ? " " : "\n\t ";
+      text += separator(rng);
     }
   }
   std::FILE *f = fmemopen(text.data(), text.size(), "r");
@@ -181,7 +200,7 @@ TEST(ReadFast, RecordsMatchScanfWhateverTheForms) {
   std::vector<double> c(records), d(records);
   int i = 0, fast = 0;
   while (i < records) {
-    std::size_t got = read_records_fast(1000, &a[i], &b[i], &c[i], &d[i], static_cast<std::size_t>(records - i));
+    std::size_t got = read_records_fast(5000000, &a[i], &b[i], &c[i], &d[i], static_cast<std::size_t>(records - i));
     fast += static_cast<int>(got);
     if (got == 0) {
       if (read_int(a[i]) != Scan::ok || read_int(b[i]) != Scan::ok || read_real(c[i]) != Scan::ok ||
@@ -205,6 +224,44 @@ TEST(ReadFast, RecordsMatchScanfWhateverTheForms) {
   EXPECT_EQ(i, records) << "the reader stopped early";
   EXPECT_EQ(std::fscanf(f, "%d %d %lf %lf", &x, &y, &r, &q), EOF);
   EXPECT_GT(fast, records / 10) << "the runs took too few records to be tested";
+  std::fclose(f);
+}
+
+TEST(ReadFast, PairsMatchScanfWhateverTheForms) {
+  std::mt19937_64 rng(4);
+  const char *forms[] = {"%d", "+%d", "-%d", "00%d", "%d1234", "%07d", "%d999"};
+  std::string text;
+  const int pairs = 100000;
+  for (int i = 0; i < 2 * pairs; ++i) {
+    char token[64];
+    const char *form = rng() % 8 ? "%d" : forms[rng() % 7];
+    std::snprintf(token, sizeof token, form,
+                  static_cast<int>(appends_digits(form) ? rng() % 100000 : rng() % 4 ? rng() % 300000 : rng() % 10000000));
+    text += token;
+    text += separator(rng);
+  }
+  std::FILE *f = fmemopen(text.data(), text.size(), "r");
+  bind_text(text);
+  std::vector<std::int32_t> u(pairs), v(pairs);
+  int i = 0, fast = 0;
+  while (i < pairs) {
+    std::size_t got = read_int_pairs_fast(&u[i], &v[i], static_cast<std::size_t>(pairs - i));
+    fast += static_cast<int>(got);
+    if (got == 0) {
+      if (read_int(u[i]) != Scan::ok || read_int(v[i]) != Scan::ok)
+        break;
+      got = 1;
+    }
+    i += static_cast<int>(got);
+  }
+  ASSERT_EQ(i, pairs) << "the reader stopped early";
+  for (int j = 0; j < pairs; ++j) {
+    std::int32_t x, y;
+    ASSERT_EQ(std::fscanf(f, "%d %d", &x, &y), 2) << "pair " << j;
+    ASSERT_EQ(u[j], x) << "pair " << j;
+    ASSERT_EQ(v[j], y) << "pair " << j;
+  }
+  EXPECT_GT(fast, pairs / 2) << "the runs took too few pairs to be tested";
   std::fclose(f);
 }
 
