@@ -266,4 +266,23 @@ TEST(Connected, JoinedPortalsOnly) {
   }
 }
 
+// Chains in both directions and a star, over every island: the forest's links must
+// never lose a join, whatever order and way round the pairs come in.
+TEST(Connected, LongChainsAndStarsOverEveryIsland) {
+  set_instance(MAXN, {});
+  const std::function<std::pair<std::int32_t, std::int32_t>(std::int32_t)> plans[] = {
+      [](std::int32_t i) { return std::pair{i, i + 1}; },
+      [](std::int32_t i) { return std::pair{MAXN - 1 - i, MAXN - 2 - i}; },
+      [](std::int32_t i) { return std::pair{i + 1, 0}; },
+  };
+  for (const auto &plan : plans) {
+    connect_start();
+    for (std::int32_t i = 0; i + 2 < MAXN; ++i)
+      connect_join(plan(i).first, plan(i).second);
+    EXPECT_FALSE(connected()) << "one island must still be apart";
+    connect_join(plan(MAXN - 2).first, plan(MAXN - 2).second);
+    EXPECT_TRUE(connected());
+  }
+}
+
 } // namespace
