@@ -93,6 +93,9 @@ std::string load_instance() {
   edges.reserve(portals);
   prefer_huge_pages(ec, portals * sizeof ec[0]);
   prefer_huge_pages(er, portals * sizeof er[0]);
+  // A huge page under the ends is worth it once they fill most of it.
+  if (portals >= MAXN / 4 * 3)
+    prefer_huge_pages(&portal_ends, sizeof portal_ends);
   registry_expect(M);
   // Each portal is registered some records after it is read, once its slot in the
   // registry has been fetched; registrations keep their order.

@@ -8,7 +8,7 @@
 
 std::int32_t N, M, T;
 double X;
-std::int32_t es[MAXN], et[MAXN];
+PortalEnds portal_ends;
 alignas(kHugePage) double ec[MAXN];
 alignas(kHugePage) double er[MAXN];
 std::vector<std::int32_t> edges;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "memory/huge_pages.h"
+
 // Capacity of every per-island and per-portal table.
 inline constexpr std::int32_t MAXN = 262144;
 
@@ -12,8 +14,15 @@ extern std::int32_t M; // portals, numbered 0..M-1 in file order
 extern std::int32_t T; // largest admissible t (the smallest is 0)
 extern double X;       // cost added per unit of t
 
-extern std::int32_t es[MAXN]; // first end of portal i, as the file writes it
-extern std::int32_t et[MAXN]; // second end of portal i
+// The two ends of every portal, side by side in one huge page's worth of memory,
+// so that a single huge page can back both tables.
+struct alignas(kHugePage) PortalEnds {
+  std::int32_t first[MAXN];
+  std::int32_t second[MAXN];
+};
+extern PortalEnds portal_ends;
+inline constexpr std::int32_t (&es)[MAXN] = portal_ends.first;  // first end of portal i, as the file writes it
+inline constexpr std::int32_t (&et)[MAXN] = portal_ends.second; // second end of portal i
 extern double ec[MAXN];       // cost of portal i at t = 0
 extern double er[MAXN];       // fall of the cost of portal i per unit of t
 
