@@ -22,9 +22,10 @@ constexpr std::uint64_t kEnd = (std::uint64_t{1} << kEndBits) - 1;
 // Runs of words alike above the cut up to this long are ordered by insertion.
 constexpr std::size_t kShortRun = 32;
 
-// word[i]: the key of portal edges[i], then its sort word. Sorted into the lent
-// scratch table, or into own_sorted when none is lent (touched only then).
-alignas(kHugePage) std::uint64_t word[MAXN];
+// Where mst() works when no scratch is lent: own_word[i] holds the key of portal
+// edges[i], then its sort word, which are sorted into own_sorted. Touched only
+// when used.
+alignas(kHugePage) std::uint64_t own_word[MAXN];
 alignas(kHugePage) std::uint64_t own_sorted[MAXN];
 
 std::uint64_t low_bits(int n) { return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1; }
@@ -107,7 +108,13 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
   double total = td * X;
   if (count == 0)
     return total;
-  prefer_huge_pages(word, count * sizeof word[0]);
+  // Words and sorted words, in the lent scratch when it holds both.
+  const bool lent = scratch.size() >= 2 * count;
+  std::uint64_t *word = lent ? scratch.data() : own_word, *sorted = lent ? scratch.data() + count : own_sorted;
+  if (!lent) {
+    prefer_huge_pages(own_word, count * sizeof own_word[0]);
+    prefer_huge_pages(own_sorted, count * sizeof own_sorted[0]);
+  }
   const std::uint64_t first_key = key_of(cost_at(edges[0], td));
   std::uint64_t differ = 0;
   for (std::size_t i = 0; i < count; ++i) {
@@ -117,9 +124,6 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
   const Band b = band_of(first_key, differ);
   for (std::size_t i = 0; i < count; ++i)
     word[i] = ((word[i] >> b.cut) & low_bits(b.kept)) << kWordPortalBits | static_cast<std::uint64_t>(edges[i]);
-  std::uint64_t *sorted = scratch.size() >= count ? scratch.data() : own_sorted;
-  if (sorted == own_sorted)
-    prefer_huge_pages(own_sorted, count * sizeof own_sorted[0]);
   radix_sort_into(word, sorted, count, kWordPortalBits + b.kept, kWordPortalBits);
   const bool exact = b.cut == b.low;
   // The portals come in cost order, scattered over the tables: their ends (and the

@@ -15,9 +15,10 @@ namespace {
 constexpr int kIslandBits = 18, kPortalBits = 19;
 
 // One slot per registered pair: the key (larger << 18 | smaller) above the portal
-// number plus one; 0 is an empty slot. Only the first `slots` are used, 1.5 per
-// expected portal, so a small instance touches few pages and probes stay short.
-constexpr std::uint64_t kSlots = MAXN + MAXN / 2;
+// number plus one; 0 is an empty slot. Only the first `slots` are used, 2 per
+// expected portal, so a small instance touches few pages and probes stay short
+// (and a lent table holds mst()'s two tables of words).
+constexpr std::uint64_t kSlots = 2 * MAXN;
 alignas(kHugePage) std::uint64_t m_edge[kSlots];
 std::uint64_t slots = kSlots;
 std::int32_t keys = 0;
@@ -65,7 +66,7 @@ void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
 
 void registry_expect(std::int32_t portals) {
   const std::uint64_t expected = static_cast<std::uint64_t>(std::clamp(portals, 0, MAXN));
-  slots = std::min(kSlots, expected + expected / 2 + 1);
+  slots = std::min(kSlots, 2 * expected + 1);
   prefer_huge_pages(m_edge, slots * sizeof m_edge[0]);
 }
 
