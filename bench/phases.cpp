@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "graph/connect.h"
 #include "graph/mst.h"
 #include "instance/loader.h"
 #include "reader/reader.h"
@@ -30,7 +29,6 @@ void load() {
 }
 
 std::int32_t plan_header(std::int32_t &k) {
-  plan_reset();
   input_bind((dir + "/plan.txt").c_str());
   std::int32_t t;
   read_int(t);

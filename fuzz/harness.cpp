@@ -6,7 +6,6 @@
 #include <string>
 #include <unistd.h>
 
-#include "graph/connect.h"
 #include "instance/tables.h"
 #include "judge/checker.h"
 #include "judge/outcome.h"
@@ -68,7 +67,6 @@ void judge_and_check(std::string_view instance, std::string_view answer, std::st
   std::string paths[] = {write_fuzz_file("instance", instance), write_fuzz_file("answer", answer),
                          write_fuzz_file("plan", plan)};
   instance_reset();
-  plan_reset();
   detail = {};
   try {
     judge_files(paths[0].c_str(), paths[1].c_str(), paths[2].c_str());

@@ -3,9 +3,6 @@
 // adjacency lists or search queue are ever built.
 #include "graph/connect.h"
 
-#include <algorithm>
-
-std::uint8_t sel_edge[MAXN];
 std::int32_t connect_joins = 0;
 
 void connect_start() {
@@ -14,5 +11,3 @@ void connect_start() {
 }
 
 bool connected() { return N <= 0 || connect_joins == N - 1; }
-
-void plan_reset() { std::fill_n(sel_edge, MAXN, 0); }

@@ -5,10 +5,6 @@
 #include "graph/dsu.h"
 #include "instance/tables.h"
 
-// 1 when the plan names portal i; set by the judgement, which rejects a portal
-// named twice by it.
-extern std::uint8_t sel_edge[MAXN];
-
 // Islands joined so far by connect_join() since connect_start().
 extern std::int32_t connect_joins;
 
@@ -35,6 +31,3 @@ inline void connect_join(std::int32_t a, std::int32_t b) {
 // True when the portals joined since connect_start() connect every island 0..N-1
 // into one component, and always when N <= 0.
 bool connected();
-
-// Clears sel_edge, so that one process can judge several plans (tests).
-void plan_reset();

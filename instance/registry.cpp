@@ -11,8 +11,10 @@
 
 namespace {
 
-// Island numbers and portal numbers below MAXN = 2^18 take 18 bits each.
+// Island numbers and portal numbers below MAXN = 2^18 take 18 bits each; a slot's
+// top bit marks a portal a plan has named.
 constexpr int kIslandBits = 18, kPortalBits = 19;
+constexpr std::uint64_t kClaimed = std::uint64_t{1} << 63;
 
 // One slot per registered pair: the key (larger << 18 | smaller) above the portal
 // number plus one; 0 is an empty slot. Only the first `slots` are used, 2 per
@@ -36,7 +38,7 @@ std::uint64_t home(std::uint64_t key) {
 // The slot holding key, or the empty slot where it would go.
 std::uint64_t slot_of(std::uint64_t key) {
   std::uint64_t s = home(key);
-  while (m_edge[s] != 0 && m_edge[s] >> kPortalBits != key)
+  while (m_edge[s] != 0 && (m_edge[s] & ~kClaimed) >> kPortalBits != key)
     s = s + 1 == slots ? 0 : s + 1;
   return s;
 }
@@ -82,7 +84,7 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v) {
   return portal_in(m_edge[slot_of(key)]);
 }
 
-void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal) {
+void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal) {
   // The keys and their home slots, all fetched before the first probe.
   constexpr std::size_t kChunk = 64;
   std::uint64_t keys_of[kChunk];
@@ -91,10 +93,19 @@ void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std
     const std::size_t count = std::min(kChunk, n - first);
     for (std::size_t i = 0; i < count; ++i) {
       valid[i] = pair_key(u[first + i], v[first + i], keys_of[i]);
-      __builtin_prefetch(&m_edge[home(keys_of[i])]);
+      __builtin_prefetch(&m_edge[home(keys_of[i])], 1);
     }
-    for (std::size_t i = 0; i < count; ++i)
-      portal[first + i] = valid[i] ? portal_in(m_edge[slot_of(keys_of[i])]) : -1;
+    for (std::size_t i = 0; i < count; ++i) {
+      std::int32_t &found = portal[first + i];
+      if (!valid[i]) {
+        found = -1;
+        continue;
+      }
+      std::uint64_t &slot = m_edge[slot_of(keys_of[i])];
+      found = slot & kClaimed ? -2 : portal_in(slot);
+      if (found >= 0)
+        slot |= kClaimed;
+    }
   }
 }
 

@@ -22,9 +22,12 @@ void prefetch_edge(std::int32_t a, std::int32_t b);
 // (for instance when either number is negative). Never adds to the registry.
 std::int32_t find_edge(std::int32_t u, std::int32_t v);
 
-// find_edge for n pairs at once: portal[i] for (u[i], v[i]). The look-ups' cache
-// misses overlap, which makes a long batch several times faster.
-void find_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal);
+// Looks up n pairs named by a plan, in order, and claims each portal found:
+// portal[i] is the portal of (u[i], v[i]) as find_edge() gives it, -1 when there
+// is none, or -2 when it was claimed before (by an earlier pair, or an earlier
+// call). The look-ups' cache misses overlap, which makes a long batch several
+// times faster. Claims last until registry_clear().
+void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal);
 
 // How many distinct pairs are registered: fewer than the portals exactly when some
 // pair is joined more than once.

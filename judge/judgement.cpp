@@ -59,7 +59,7 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
         n += !unreadable_line;
       }
     }
-    find_edges(static_cast<std::size_t>(n), u, v, p);
+    claim_edges(static_cast<std::size_t>(n), u, v, p);
     // What judging a line touches is fetched some lines ahead (written out here: a
     // helper holding only prefetches may be judged free of effects and dropped).
     constexpr std::int32_t kAhead = 8;
@@ -67,17 +67,15 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
       if (const std::int32_t j = i + kAhead; j < n && p[j] >= 0) {
         __builtin_prefetch(&ec[p[j]]);
         __builtin_prefetch(&er[p[j]]);
-        __builtin_prefetch(&sel_edge[p[j]]);
         __builtin_prefetch(&root[u[j]]);
         __builtin_prefetch(&root[v[j]]);
       }
       if (i < 0)
         continue;
-      if (p[i] < 0 || sel_edge[p[i]]) {
-        defect = {p[i] < 0 ? message::invalid_portal : message::repeated_portal, judged + i + 1, true, u[i], v[i]};
+      if (p[i] < 0) { // -1: no such portal; -2: named before
+        defect = {p[i] == -1 ? message::invalid_portal : message::repeated_portal, judged + i + 1, true, u[i], v[i]};
         break;
       }
-      sel_edge[p[i]] = 1;
       total += cost_at(p[i], td);
       connect_join(u[i], v[i]); // the portal's ends, in some order
     }

@@ -23,10 +23,27 @@ TEST(Registry, PairsInEitherOrderLaterRegistrationWins) {
 
   for (const auto &l : lookups)
     EXPECT_EQ(find_edge(l.u, l.v), l.portal) << l.u << " " << l.v;
-  std::int32_t u[] = {7, 2, -5, 5}, v[] = {3, 5, 0, 0}, portal[4];
-  find_edges(4, u, v, portal);
-  EXPECT_EQ(std::vector<std::int32_t>(portal, portal + 4),
-            (std::vector<std::int32_t>{0, 3, -1, 5}));
+}
+
+// A plan's pairs: each portal found is claimed, so naming it again, either way
+// round, in the same call or a later one, finds it claimed; absent pairs claim
+// nothing; a cleared registry forgets every claim.
+TEST(Registry, ClaimsAPortalOncePerPlan) {
+  reset_all();
+  add_edge(3, 7, 0);
+  add_edge(2, 5, 1);
+  add_edge(5, 2, 2); // the pair's later registration: the one a plan names
+  std::int32_t u[] = {7, 2, -5, 5, 3, 9}, v[] = {3, 5, 0, 2, 7, 9}, portal[6];
+  claim_edges(6, u, v, portal);
+  EXPECT_EQ(std::vector<std::int32_t>(portal, portal + 6), (std::vector<std::int32_t>{0, 2, -1, -2, -2, -1}));
+  std::int32_t again[1];
+  claim_edges(1, v + 1, u + 1, again);
+  EXPECT_EQ(again[0], -2);
+  EXPECT_EQ(find_edge(2, 5), 2) << "a claim does not change what a look-up finds";
+  registry_clear();
+  add_edge(2, 5, 1);
+  claim_edges(1, u + 1, v + 1, again);
+  EXPECT_EQ(again[0], 1);
 }
 
 TEST(Registry, EmptyFindsNothing) {
