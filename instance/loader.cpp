@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 
 #include "reader/reader.h"
 #include "instance/registry.h"
@@ -90,16 +91,12 @@ std::string load_instance() {
   if (!read_finite(X, "X", -1, error))
     return error;
   const std::size_t portals = static_cast<std::size_t>(M > 0 ? M : 0);
-  edges.reserve(portals);
   prefer_huge_pages(ec, portals * sizeof ec[0]);
   prefer_huge_pages(er, portals * sizeof er[0]);
   // A huge page under the ends is worth it once they fill most of it.
   if (portals >= MAXN / 4 * 3)
     prefer_huge_pages(&portal_ends, sizeof portal_ends);
   registry_expect(M);
-  // Each portal is registered some records after it is read, once its slot in the
-  // registry has been fetched; registrations keep their order.
-  constexpr std::int32_t kLag = 16;
   for (std::int32_t i = 0; i < M;) {
     std::int32_t got = static_cast<std::int32_t>(
         read_records_fast(N, es + i, et + i, ec + i, er + i, static_cast<std::size_t>(M - i)));
@@ -109,14 +106,10 @@ std::string load_instance() {
         return error;
       got = 1;
     }
-    for (const std::int32_t stop = i + got; i < stop; ++i) {
-      edges.push_back(i);
-      prefetch_edge(es[i], et[i]);
-      if (i >= kLag)
-        add_edge(es[i - kLag], et[i - kLag], i - kLag);
-    }
+    add_edges(es + i, et + i, i, got);
+    i += got;
   }
-  for (std::int32_t i = std::max(M - kLag, 0); i < M; ++i)
-    add_edge(es[i], et[i], i);
+  edges.resize(portals);
+  std::iota(edges.begin(), edges.end(), 0);
   return {};
 }

@@ -66,15 +66,20 @@ void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
   slot = key << kPortalBits | static_cast<std::uint64_t>(index + 1);
 }
 
+void add_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t first, std::int32_t count) {
+  // Each slot is fetched some registrations before it is written.
+  constexpr std::int32_t kAhead = 16;
+  for (std::int32_t i = 0; i < count; ++i) {
+    if (const std::int32_t j = i + kAhead; j < count)
+      __builtin_prefetch(&m_edge[home(key_of(std::max(a[j], b[j]), std::min(a[j], b[j])))], 1);
+    add_edge(a[i], b[i], first + i);
+  }
+}
+
 void registry_expect(std::int32_t portals) {
   const std::uint64_t expected = static_cast<std::uint64_t>(std::clamp(portals, 0, MAXN));
   slots = std::min(kSlots, 2 * expected + 1);
   prefer_huge_pages(m_edge, slots * sizeof m_edge[0]);
-}
-
-void prefetch_edge(std::int32_t a, std::int32_t b) {
-  if (std::uint64_t key; pair_key(a, b, key))
-    __builtin_prefetch(&m_edge[home(key)], 1);
 }
 
 std::int32_t find_edge(std::int32_t u, std::int32_t v) {

@@ -10,13 +10,14 @@
 // registry_expect() allowed.
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index);
 
+// add_edge(a[i], b[i], first + i) for i in 0..count-1, in that order, with the
+// cache misses of the registrations overlapped.
+void add_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t first, std::int32_t count);
+
 // Sizes the table for at most portals registrations, so that a small instance
 // touches a small part of it; call on an empty registry, before add_edge(). Without
 // it the table takes MAXN registrations.
 void registry_expect(std::int32_t portals);
-
-// Starts fetching the memory that add_edge(a, b, ...) will touch; changes nothing.
-void prefetch_edge(std::int32_t a, std::int32_t b);
 
 // The portal registered for the pair u, v in either order, or -1 when no portal is
 // (for instance when either number is negative). Never adds to the registry.
