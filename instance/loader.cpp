@@ -97,18 +97,27 @@ std::string load_instance() {
   if (portals >= MAXN / 4 * 3)
     prefer_huge_pages(&portal_ends, sizeof portal_ends);
   registry_expect(M);
+  // A run of records is registered after the next run is read: its slots in the
+  // registry, fetched before that read, have arrived by then. Registrations keep
+  // their order.
+  constexpr std::int32_t kRun = 128;
+  std::int32_t fetched = 0, fetched_count = 0; // read, slots fetched, not registered
   for (std::int32_t i = 0; i < M;) {
-    std::int32_t got = static_cast<std::int32_t>(
-        read_records_fast(N, es + i, et + i, ec + i, er + i, static_cast<std::size_t>(M - i)));
+    std::int32_t got = static_cast<std::int32_t>(read_records_fast(
+        N, es + i, et + i, ec + i, er + i, static_cast<std::size_t>(std::min(kRun, M - i))));
     if (got == 0) {
       if (!read_island(es[i], "es", i, error) || !read_island(et[i], "et", i, error) ||
           !read_finite(ec[i], "ec", i, error) || !read_finite(er[i], "er", i, error))
         return error;
       got = 1;
     }
-    add_edges(es + i, et + i, i, got);
+    add_edges(es + fetched, et + fetched, fetched, fetched_count);
+    prefetch_edges(es + i, et + i, got);
+    fetched = i;
+    fetched_count = got;
     i += got;
   }
+  add_edges(es + fetched, et + fetched, fetched, fetched_count);
   edges.resize(portals);
   std::iota(edges.begin(), edges.end(), 0);
   return {};

@@ -26,8 +26,24 @@ std::uint64_t slots = kSlots;
 std::int32_t keys = 0;
 bool lent = false; // slots written by a borrower, not by add_edge()
 
-std::uint64_t key_of(std::int32_t larger, std::int32_t smaller) {
+// The larger and the smaller of a and b, by arithmetic: which is larger is a coin
+// toss for every pair, and a branch on it mispredicts half the time.
+void order(std::int32_t a, std::int32_t b, std::int64_t &larger, std::int64_t &smaller) {
+  const std::int64_t difference = std::int64_t{a} - b, a_below = difference >> 63; // -1 when a < b
+  larger = a - (difference & a_below);
+  smaller = b + (difference & a_below);
+}
+
+// The key of the pair (larger, smaller), both in 0..MAXN-1.
+std::uint64_t key_of(std::int64_t larger, std::int64_t smaller) {
   return static_cast<std::uint64_t>(larger) << kIslandBits | static_cast<std::uint64_t>(smaller);
+}
+
+// The key of the pair a, b in either order, both in 0..MAXN-1.
+std::uint64_t key_of_pair(std::int32_t a, std::int32_t b) {
+  std::int64_t larger, smaller;
+  order(a, b, larger, smaller);
+  return key_of(larger, smaller);
 }
 
 // Where the probe for key starts: a multiplicative hash mapped onto the slots.
@@ -45,9 +61,10 @@ std::uint64_t slot_of(std::uint64_t key) {
 
 // The key of the pair u, v, or none when either end lies outside 0..MAXN-1.
 bool pair_key(std::int32_t u, std::int32_t v, std::uint64_t &key) {
-  const std::int32_t a = std::max(u, v), b = std::min(u, v);
-  key = key_of(a, b);
-  return b >= 0 && a < MAXN;
+  std::int64_t larger, smaller;
+  order(u, v, larger, smaller);
+  key = key_of(larger, smaller);
+  return smaller >= 0 && larger < MAXN;
 }
 
 // The portal a slot holds, or -1 for an empty one.
@@ -60,20 +77,20 @@ std::int32_t portal_in(std::uint64_t slot) {
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
   assert(a >= 0 && b >= 0 && a < MAXN && b < MAXN && index >= 0 && index < MAXN);
   assert(static_cast<std::uint64_t>(keys) + 1 < slots); // a free slot ends every probe
-  const std::uint64_t key = key_of(std::max(a, b), std::min(a, b));
+  const std::uint64_t key = key_of_pair(a, b);
   std::uint64_t &slot = m_edge[slot_of(key)];
   keys += slot == 0;
   slot = key << kPortalBits | static_cast<std::uint64_t>(index + 1);
 }
 
+void prefetch_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t count) {
+  for (std::int32_t i = 0; i < count; ++i)
+    __builtin_prefetch(&m_edge[home(key_of_pair(a[i], b[i]))], 1);
+}
+
 void add_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t first, std::int32_t count) {
-  // Each slot is fetched some registrations before it is written.
-  constexpr std::int32_t kAhead = 16;
-  for (std::int32_t i = 0; i < count; ++i) {
-    if (const std::int32_t j = i + kAhead; j < count)
-      __builtin_prefetch(&m_edge[home(key_of(std::max(a[j], b[j]), std::min(a[j], b[j])))], 1);
+  for (std::int32_t i = 0; i < count; ++i)
     add_edge(a[i], b[i], first + i);
-  }
 }
 
 void registry_expect(std::int32_t portals) {

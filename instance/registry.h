@@ -10,9 +10,12 @@
 // registry_expect() allowed.
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index);
 
-// add_edge(a[i], b[i], first + i) for i in 0..count-1, in that order, with the
-// cache misses of the registrations overlapped.
+// add_edge(a[i], b[i], first + i) for i in 0..count-1, in that order.
 void add_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t first, std::int32_t count);
+
+// Starts fetching the memory that add_edges(a, b, ..., count) will touch, so that
+// other work can go on meanwhile; changes nothing.
+void prefetch_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t count);
 
 // Sizes the table for at most portals registrations, so that a small instance
 // touches a small part of it; call on an empty registry, before add_edge(). Without
