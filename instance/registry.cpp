@@ -107,7 +107,7 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v) {
 }
 
 void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal) {
-  // The keys and their home slots, all fetched before the first probe.
+  // The keys and their home slots, fetched a chunk at a time before its probes.
   constexpr std::size_t kChunk = 64;
   std::uint64_t keys_of[kChunk];
   bool valid[kChunk];

@@ -1,20 +1,18 @@
-// Plan judgement: price and check the named portals, then compare the totals.
+// Plan judgement: the plan's lines, the least total at its t, then the verdict.
 #include "judge/judgement.h"
 
-#include <algorithm>
 #include <cmath>
 #include <span>
 #include <string>
 
 #include "graph/connect.h"
-#include "graph/dsu.h"
 #include "graph/mst.h"
 #include "graph/optimum.h"
-#include "reader/reader.h"
 #include "instance/registry.h"
 #include "instance/tables.h"
 #include "judge/explain.h"
 #include "judge/outcome.h"
+#include "judge/plan_lines.h"
 #include "judge/verdict.h"
 
 namespace {
@@ -26,64 +24,15 @@ void require_finite(std::int32_t t, double minimum) {
                     "），題目檔的成本溢位");
 }
 
-// The first defect of the plan's lines. It is reported once the least total is
-// known: one that overflows is the judge's own fault and outranks any defect.
-struct Defect {
-  const char *message = nullptr; // none yet
-  std::int64_t line = 0;
-  bool has_pair = false;
-  std::int32_t u = 0, v = 0;
-};
-
 } // namespace
 
 void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *answer) {
   const double td = static_cast<double>(t);
   double total = td * X;
   connect_start();
-  Defect defect;
-  // Lines are read and looked up a batch at a time so that the cache misses of the
-  // look-ups overlap; they are still judged one by one in reading order, and a
-  // format error counts only after the lines before it have been judged.
-  constexpr std::int32_t kBatch = 256;
-  std::int32_t u[kBatch], v[kBatch], p[kBatch];
-  std::int64_t judged = 0; // portal lines before the batch
-  for (std::int32_t left = k; left > 0 && !defect.message;) {
-    const std::int32_t want = std::min(kBatch, left);
-    std::int32_t n = 0;
-    bool unreadable_line = false;
-    while (n < want && !unreadable_line) {
-      n += static_cast<std::int32_t>(read_int_pairs_fast(u + n, v + n, static_cast<std::size_t>(want - n)));
-      if (n < want) { // a line in another form, or the buffer's end: token by token
-        unreadable_line = read_int(u[n]) != Scan::ok || read_int(v[n]) != Scan::ok;
-        n += !unreadable_line;
-      }
-    }
-    claim_edges(static_cast<std::size_t>(n), u, v, p);
-    // What judging a line touches is fetched some lines ahead (written out here: a
-    // helper holding only prefetches may be judged free of effects and dropped).
-    constexpr std::int32_t kAhead = 8;
-    for (std::int32_t i = -kAhead; i < n && !defect.message; ++i) {
-      if (const std::int32_t j = i + kAhead; j < n && p[j] >= 0) {
-        __builtin_prefetch(&ec[p[j]]);
-        __builtin_prefetch(&er[p[j]]);
-        __builtin_prefetch(&root[u[j]]);
-        __builtin_prefetch(&root[v[j]]);
-      }
-      if (i < 0)
-        continue;
-      if (p[i] < 0) { // -1: no such portal; -2: named before
-        defect = {p[i] == -1 ? message::invalid_portal : message::repeated_portal, judged + i + 1, true, u[i], v[i]};
-        break;
-      }
-      total += cost_at(p[i], td);
-      connect_join(u[i], v[i]); // the portal's ends, in some order
-    }
-    judged += n;
-    if (unreadable_line && !defect.message)
-      defect = {message::bad_format, judged + 1, false, 0, 0};
-    left -= n;
-  }
+  // A defect is reported once the least total is known: one that overflows is the
+  // judge's own fault and outranks it.
+  const LineDefect defect = read_plan_lines(k, td, total);
   // No portal is looked up from here on: the registry's table is free to sort in.
   const std::span<std::uint64_t> scratch = registry_release();
   const double minimum = mst(t, nullptr, scratch);

@@ -9,7 +9,7 @@ char buffer[kBufferSize];
 std::size_t pos = 0, len = 0;
 bool read_failed = false;
 std::FILE *source = nullptr;
-std::uint64_t before = 0, token = 0;
+std::uint64_t before = 0, token = 0, generation = 0;
 
 namespace {
 bool at_eof = false;
@@ -20,6 +20,7 @@ bool refill() {
     return false;
   before += len;
   pos = 0;
+  ++generation;
   len = source ? std::fread(buffer, 1, kBufferSize, source) : 0;
   if (len == 0) {
     at_eof = true;
@@ -54,6 +55,7 @@ void bind(std::FILE *file) {
   source = file;
   pos = len = 0;
   before = token = 0;
+  ++generation;
   at_eof = read_failed = false;
   if (file)
     std::setvbuf(file, nullptr, _IONBF, 0); // the reader buffers; stdio need not

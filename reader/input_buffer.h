@@ -16,6 +16,7 @@ extern bool read_failed;     // the file could not be read to its end
 extern std::FILE *source;    // the bound file
 extern std::uint64_t before; // bytes of the file before buffer[0]
 extern std::uint64_t token;  // offset in the file of the last read's token
+extern std::uint64_t generation; // changes whenever buffer is filled anew or rebound
 
 // Reads the next block; false at the end of the file.
 bool refill();

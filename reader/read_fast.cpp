@@ -176,26 +176,52 @@ std::size_t stretch_size() {
   return std::min(kStretch, (held - kOverread) / kBlock * kBlock);
 }
 
+// The stretch classified last: where it starts in the buffer, the generation of
+// the buffer's contents, how many tokens it holds and the first not yet taken. A
+// run that starts where the last one stopped takes up from there.
+struct Stretch {
+  std::size_t base = 0;
+  std::uint64_t generation = ~std::uint64_t{0};
+  std::uint32_t tokens = 0, next = 0;
+} stretch;
+
+bool resumable() {
+  return stretch.generation == generation &&
+         pos == stretch.base + (stretch.next == 0 ? 0 : token_end[stretch.next - 1]);
+}
+
 // Reads whole records of `fields` tokens from the buffer, as many as convert takes
-// (up to count), stretch by stretch; convert(n, p, token) converts record n, whose
-// tokens start at p + token[0], p + token[1], ..., with lengths end - start.
+// (up to count), stretch by stretch; convert(n, p, start, end) converts record n,
+// whose tokens start at p + start[0], p + start[1], ..., with lengths end - start.
 template <int fields, typename Convert>
 std::size_t read_runs(std::size_t count, Convert convert) {
   std::size_t n = 0;
-  for (std::size_t size; n < count && (size = stretch_size()) > 0;) {
-    const char *p = buffer + pos;
-    const std::uint32_t tokens = find_tokens(p, size);
-    std::size_t taken = 0; // records taken from this stretch
-    for (std::uint32_t t = 0; t + fields <= tokens && n < count; t += fields, ++taken, ++n)
-      if (!convert(n, p, token_start + t, token_end + t))
+  while (n < count) {
+    const bool fresh = !resumable();
+    if (fresh) {
+      const std::size_t size = stretch_size();
+      if (size == 0)
         break;
-    if (taken == 0)
+      stretch = {pos, generation, find_tokens(buffer + pos, size), 0};
+    }
+    const char *p = buffer + stretch.base;
+    std::uint32_t t = stretch.next;
+    bool stopped = false; // at a record that is not in short form
+    for (; t + fields <= stretch.tokens && n < count; t += fields, ++n)
+      if (!convert(n, p, token_start + t, token_end + t)) {
+        stopped = true;
+        break;
+      }
+    const bool took = t > stretch.next;
+    if (took) {
+      token = before + stretch.base + token_start[t - 1];
+      pos = stretch.base + token_end[t - 1];
+      stretch.next = t;
+    }
+    if (stopped || (fresh && !took))
       break;
-    const std::uint32_t last = static_cast<std::uint32_t>(taken * fields - 1);
-    token = before + static_cast<std::uint64_t>(p - buffer) + token_start[last];
-    pos += token_end[last];
-    if (taken * fields + fields <= tokens && n < count)
-      break; // a record that is not in short form
+    if (n < count) // the stretch is spent: the next one starts where it stopped
+      stretch.generation = ~std::uint64_t{0};
   }
   return n;
 }

@@ -245,7 +245,10 @@ TEST(ReadFast, PairsMatchScanfWhateverTheForms) {
   std::vector<std::int32_t> u(pairs), v(pairs);
   int i = 0, fast = 0;
   while (i < pairs) {
-    std::size_t got = read_int_pairs_fast(&u[i], &v[i], static_cast<std::size_t>(pairs - i));
+    // Runs of a few pairs, some lines read token by token between them: a run takes
+    // up where the last stopped only when nothing was read in between.
+    const auto want = std::min<std::size_t>(static_cast<std::size_t>(pairs - i), rng() % 4 ? 1 + rng() % 7 : 10000);
+    std::size_t got = rng() % 16 ? read_int_pairs_fast(&u[i], &v[i], want) : 0;
     fast += static_cast<int>(got);
     if (got == 0) {
       if (read_int(u[i]) != Scan::ok || read_int(v[i]) != Scan::ok)
