@@ -104,7 +104,10 @@ void order_cut_runs(std::uint64_t *sorted, std::uint64_t *gather, std::size_t co
 double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint64_t> scratch) {
   djInit();
   const double td = static_cast<double>(t);
-  const std::size_t count = edges.size();
+  // The portals considered: edges, or every portal when it is empty.
+  const bool every = edges.empty();
+  const std::size_t count = every ? static_cast<std::size_t>(std::max(M, 0)) : edges.size();
+  const auto portal = [every](std::size_t i) { return every ? static_cast<std::int32_t>(i) : edges[i]; };
   double total = td * X;
   if (count == 0)
     return total;
@@ -115,15 +118,15 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
     prefer_huge_pages(own_word, count * sizeof own_word[0]);
     prefer_huge_pages(own_sorted, count * sizeof own_sorted[0]);
   }
-  const std::uint64_t first_key = key_of(cost_at(edges[0], td));
+  const std::uint64_t first_key = key_of(cost_at(portal(0), td));
   std::uint64_t differ = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    word[i] = key_of(cost_at(edges[i], td));
+    word[i] = key_of(cost_at(portal(i), td));
     differ |= word[i] ^ first_key;
   }
   const Band b = band_of(first_key, differ);
   for (std::size_t i = 0; i < count; ++i)
-    word[i] = ((word[i] >> b.cut) & low_bits(b.kept)) << kWordPortalBits | static_cast<std::uint64_t>(edges[i]);
+    word[i] = ((word[i] >> b.cut) & low_bits(b.kept)) << kWordPortalBits | static_cast<std::uint64_t>(portal(i));
   radix_sort_into(word, sorted, count, kWordPortalBits + b.kept, kWordPortalBits);
   const bool exact = b.cut == b.low;
   // The portals come in cost order, scattered over the tables: their ends (and the
@@ -161,7 +164,8 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
         taken->push_back(static_cast<std::int32_t>(sorted[i] & kWordPortal));
     }
   }
-  for (std::size_t i = 0; i < count; ++i)
-    edges[i] = static_cast<std::int32_t>(sorted[i] & kWordPortal);
+  if (!every)
+    for (std::size_t i = 0; i < count; ++i)
+      edges[i] = static_cast<std::int32_t>(sorted[i] & kWordPortal);
   return total;
 }

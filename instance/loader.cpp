@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <numeric>
 
 #include "reader/reader.h"
 #include "instance/registry.h"
@@ -118,7 +117,5 @@ std::string load_instance() {
     i += got;
   }
   add_edges(es + fetched, et + fetched, fetched, fetched_count);
-  edges.resize(portals);
-  std::iota(edges.begin(), edges.end(), 0);
   return {};
 }

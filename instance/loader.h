@@ -3,7 +3,7 @@
 #include <string>
 
 // Reads "N M T X" and M records "es et ec er" from standard input, filling the
-// instance tables, edges and the registry. The instance is the judge's own data,
+// instance tables and the registry (edges is left empty: every portal). The instance is the judge's own data,
 // yet it is checked: returns an empty string when it is sound, else a description
 // (in Traditional Chinese) of the first defect in reading order: a missing or
 // non-numeric field, an integer beyond 32 bits, N or M above MAXN, an island

@@ -26,7 +26,9 @@ inline constexpr std::int32_t (&et)[MAXN] = portal_ends.second; // second end of
 extern double ec[MAXN];       // cost of portal i at t = 0
 extern double er[MAXN];       // fall of the cost of portal i per unit of t
 
-// Portal numbers: 0..M-1 after loading, sorted by cost at t after mst(t).
+// The portals mst() considers, when only some are to be; empty, as the loader
+// leaves it, means every portal 0..M-1 (a list of them all would only be read
+// back in order). Sorted by cost at t after mst(t) when not empty.
 extern std::vector<std::int32_t> edges;
 
 // Returns the instance to its state at start (zero tables, empty portal list and

@@ -4,6 +4,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -223,6 +224,29 @@ TEST(Mst, LargeInstancesOrderLikeAComparisonSort) {
       for (std::int32_t i = 0; i < M; ++i)
         ASSERT_EQ(sorted[static_cast<std::size_t>(i)], i) << "a portal lost or doubled by the sort";
     }
+  }
+}
+
+// An empty edges stands for every portal, as the loader leaves it, and stays empty.
+TEST(Mst, EmptyEdgesMeansEveryPortal) {
+  std::mt19937 rng(8);
+  set_instance(500, {}, 0.5);
+  for (M = 0; M < 2000; ++M) {
+    es[M] = static_cast<std::int32_t>(rng() % 500);
+    et[M] = static_cast<std::int32_t>(rng() % 500);
+    ec[M] = static_cast<double>(rng() % 1000) / 8;
+    er[M] = static_cast<double>(rng() % 16) / 4;
+    edges.push_back(M);
+  }
+  for (std::int32_t t : {0, 7}) {
+    std::iota(edges.begin(), edges.end(), 0);
+    std::vector<std::int32_t> listed, every;
+    const double with_list = mst(t, &listed);
+    edges.clear();
+    EXPECT_EQ(mst(t, &every), with_list);
+    EXPECT_EQ(every, listed);
+    EXPECT_TRUE(edges.empty());
+    edges.resize(static_cast<std::size_t>(M));
   }
 }
 

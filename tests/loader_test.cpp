@@ -31,7 +31,7 @@ TEST_F(Loader, FillsTablesAndRegistry) {
   EXPECT_EQ(er[0], -0.25);
   EXPECT_EQ(ec[3], 1000.0);
   EXPECT_EQ(er[3], 0.25);
-  EXPECT_EQ(edges, (std::vector<std::int32_t>{0, 1, 2, 3}));
+  EXPECT_TRUE(edges.empty()) << "every portal, without a list of them";
   EXPECT_EQ(find_edge(3, 7), 1); // the later record of the pair
   EXPECT_EQ(find_edge(2, 2), 2);
 }
