@@ -27,6 +27,8 @@ constexpr std::size_t kShortRun = 32;
 // when used.
 alignas(kHugePage) std::uint64_t own_word[MAXN];
 alignas(kHugePage) std::uint64_t own_sorted[MAXN];
+// By portal: its ends and the key bits below the cut, as gathered() packs them.
+alignas(kHugePage) std::uint64_t ends_below[MAXN];
 
 std::uint64_t low_bits(int n) { return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1; }
 
@@ -92,8 +94,8 @@ void order_cut_runs(std::uint64_t *sorted, std::uint64_t *gather, std::size_t co
       sorted[i] = below(i) << kWordPortalBits | (sorted[i] & kWordPortal);
     radix_sort_in_place(sorted + first, last - first, 64, kWordPortalBits);
     for (std::size_t i = first; i < last; ++i) {
-      const std::uint64_t under = sorted[i] >> kWordPortalBits, p = sorted[i] & kWordPortal;
-      gather[i] = gathered(static_cast<std::int32_t>(p), under);
+      const std::uint64_t p = sorted[i] & kWordPortal;
+      gather[i] = ends_below[p];
       sorted[i] = kept << kWordPortalBits | p;
     }
   }
@@ -125,29 +127,25 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
     differ |= word[i] ^ first_key;
   }
   const Band b = band_of(first_key, differ);
-  for (std::size_t i = 0; i < count; ++i)
-    word[i] = ((word[i] >> b.cut) & low_bits(b.kept)) << kWordPortalBits | static_cast<std::uint64_t>(portal(i));
+  // Each portal's ends and key bits below the cut, in portal order while its key is
+  // at hand; then its sort word.
+  prefer_huge_pages(ends_below, static_cast<std::size_t>(M) * sizeof ends_below[0]);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::int32_t p = portal(i);
+    ends_below[p] = gathered(p, (word[i] >> b.low) & low_bits(b.cut - b.low));
+    word[i] = ((word[i] >> b.cut) & low_bits(b.kept)) << kWordPortalBits | static_cast<std::uint64_t>(p);
+  }
   radix_sort_into(word, sorted, count, kWordPortalBits + b.kept, kWordPortalBits);
-  const bool exact = b.cut == b.low;
-  // The portals come in cost order, scattered over the tables: their ends (and the
-  // key bits below the cut) are gathered into word, free since the sort, in one
-  // pass whose fetches overlap; the joins then read them in order.
-  const int rest = b.cut - b.low;
+  // The portals come in cost order, scattered over ends_below: what the joins need
+  // is gathered into word, free since the sort, in one pass whose fetches overlap;
+  // the joins then read it in order.
   constexpr std::size_t kAhead = 16;
   for (std::size_t i = 0; i < count; ++i) {
-    if (i + kAhead < count) {
-      const std::size_t q = sorted[i + kAhead] & kWordPortal;
-      __builtin_prefetch(&es[q]);
-      __builtin_prefetch(&et[q]);
-      if (!exact) {
-        __builtin_prefetch(&ec[q]);
-        __builtin_prefetch(&er[q]);
-      }
-    }
-    const std::int32_t p = static_cast<std::int32_t>(sorted[i] & kWordPortal);
-    word[i] = gathered(p, exact ? 0 : (key_of(cost_at(p, td)) >> b.low) & low_bits(rest));
+    if (i + kAhead < count)
+      __builtin_prefetch(&ends_below[sorted[i + kAhead] & kWordPortal]);
+    word[i] = ends_below[sorted[i] & kWordPortal];
   }
-  if (!exact)
+  if (b.cut != b.low) // keys were cut
     order_cut_runs(sorted, word, count);
   // After N-1 joins every island is in one set: no later portal can join two.
   std::int32_t joins_left = N - 1;
