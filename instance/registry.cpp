@@ -75,6 +75,7 @@ std::int32_t portal_in(std::uint64_t slot) {
 } // namespace
 
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
+  assert(!lent);
   assert(a >= 0 && b >= 0 && a < MAXN && b < MAXN && index >= 0 && index < MAXN);
   assert(static_cast<std::uint64_t>(keys) + 1 < slots); // a free slot ends every probe
   const std::uint64_t key = key_of_pair(a, b);
@@ -100,6 +101,7 @@ void registry_expect(std::int32_t portals) {
 }
 
 std::int32_t find_edge(std::int32_t u, std::int32_t v) {
+  assert(!lent);
   std::uint64_t key;
   if (!pair_key(u, v, key))
     return -1;
@@ -107,6 +109,7 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v) {
 }
 
 void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal) {
+  assert(!lent);
   // The keys and their home slots, fetched a chunk at a time before its probes.
   constexpr std::size_t kChunk = 64;
   std::uint64_t keys_of[kChunk];
@@ -134,7 +137,6 @@ void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, st
 std::int32_t registry_keys() { return keys; }
 
 std::span<std::uint64_t> registry_release() {
-  keys = 0;
   lent = true;
   return {m_edge, slots};
 }

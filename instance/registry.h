@@ -37,9 +37,10 @@ void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, st
 // pair is joined more than once.
 std::int32_t registry_keys();
 
-// Forgets every registration and lends the table's memory, the part that
-// registrations have touched, to the caller: the registry must not be used again
-// until registry_clear(). A run that has no more portals to look up sorts in it.
+// Lends the table's memory, the part that registrations have touched, to the
+// caller: no registration or look-up may follow until registry_clear(), though
+// registry_keys() keeps its answer. A run that has no more portals to look up
+// sorts in it.
 std::span<std::uint64_t> registry_release();
 
 // Forgets every registration.

@@ -49,6 +49,8 @@ Flaw shadowed_portal(std::int32_t t, double full, double nameable) {
 } // namespace
 
 double nameable_mst(std::int32_t t, std::vector<std::int32_t> *taken) {
+  if (registry_keys() == M) // no pair is joined twice: plans can name every portal
+    return mst(t, taken);
   std::vector<std::int32_t> nameable;
   for (std::int32_t i = 0; i < M; ++i)
     if (find_edge(es[i], et[i]) == i)
@@ -68,11 +70,14 @@ Soundness check_soundness() {
   if (!s.flaws.empty())
     return s;
 
+  // With no pair joined twice, plans can name every portal: no look-up follows,
+  // and the registry's table is where mst() works.
+  const std::span<std::uint64_t> scratch = registry_keys() == M ? registry_release() : std::span<std::uint64_t>{};
   double least[2];
   const std::int32_t ends[2] = {0, T};
   for (int e = 0; e < (T == 0 ? 1 : 2); ++e) {
     const std::int32_t t = ends[e];
-    least[e] = mst(t);
+    least[e] = mst(t, nullptr, scratch);
     if (e == 0)
       if (const std::int32_t island = unreached_island(); island >= 0) {
         s.flaws.push_back({kTokenN, "島嶼 " + std::to_string(island) +

@@ -21,9 +21,11 @@ struct Soundness {
 // least totals at t = 0 and t = T, and the same least total at both ends when
 // only the portals a plan can name (the last registered for each pair) are kept.
 // Then gives the least total over t, with the checker's own arithmetic. Overwrites
-// the order of edges and root.
+// the order of edges and root. When no pair is joined twice the registry, needed
+// no more, is lent to mst(): only registry_keys() may be asked of it afterwards.
 Soundness check_soundness();
 
 // mst(t) over the portals a plan can name only, appending those taken to taken
-// when given; edges is restored (in another order) afterwards.
+// when given; edges is restored (in another order) afterwards. Looks portals up
+// in the registry only when some pair is joined twice.
 double nameable_mst(std::int32_t t, std::vector<std::int32_t> *taken);
