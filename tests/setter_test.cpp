@@ -181,6 +181,37 @@ TEST(Validate, EveryLayoutDefectAtItsLineAndColumn) {
     expect_validate(c);
 }
 
+// The same departures on a record line with more lines after it, where a
+// canonical line is taken in a few steps a field: nothing canonical is reported,
+// long canonical fields included, and nothing else slips through.
+TEST(Validate, LayoutOfARecordLineFollowedByMore) {
+  const struct {
+    const char *line; // in place of the record "1 2 3 0"
+    const char *report;
+  } cases[] = {
+      // clang-format off
+      {"1 2 3 0", ""}, {"1 2 3.0 0.0", ""}, {"1 2 -0 0", ""}, {"1 2 3 -0.25", ""},
+      {"1 2 12345678 0", ""}, {"1 2 3.12345678 0", ""}, {"1 2 1234567.1234567 0", ""},
+      {"01 2 3 0", "1: 整數不可有前導零"}, {"1 02 3 0", "3: 整數不可有前導零"},
+      {"1 2 03 0", "5: 實數不可有前導零"}, {"1 2 3 00", "7: 實數不可有前導零"},
+      {"-0 2 3 0", "1: 整數不可寫成 -0"}, {"+1 2 3 0", "1: 整數前不可有 + 號"},
+      {"1 2 +3 0", "5: 實數前不可有 + 號"}, {"1 2 3e0 0", "5: 實數不可用指數表示"},
+      {"1 2 0x3 0", "5: 實數不可用十六進位表示"},
+      {"1 2 .5 0", "5: 不是十進位實數（應為數字，可有負號與小數點，小數點兩側都要有數字）"},
+      {"1 2 5. 0", "5: 不是十進位實數（應為數字，可有負號與小數點，小數點兩側都要有數字）"},
+      {"1 2 3 0 ", "8: 行尾有空格"}, {"1  2 3 0", "3: 欄位之間有多個空格，應只有一個"},
+      {"1 2\t3 0", "4: 欄位之間應以一個空格分隔，不可用 tab"}, {"1 2 3 0\r", "8: 行尾是 \\r\\n，應只用 \\n"},
+      // clang-format on
+  };
+  for (const auto &c : cases) {
+    std::string instance = std::string("20 19 2 1.5\n0 1 5 1\n") + c.line + "\n";
+    for (int i = 2; i < 19; ++i) // the chain on to island 19
+      instance += std::to_string(i) + " " + std::to_string(i + 1) + " 4 2\n";
+    const std::string report = *c.report ? std::string("{i}:3:") + c.report + "\n" : "";
+    expect_validate({c.line, instance, "-", report, *c.report ? 1 : 0});
+  }
+}
+
 TEST(Validate, LoaderBoundsAndSoundness) {
   const Report cases[] = {
       {"island_out_of_range", "3 1 2 1.5\n0 3 5 1\n", "-",
