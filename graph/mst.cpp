@@ -22,13 +22,12 @@ constexpr std::uint64_t kEnd = (std::uint64_t{1} << kEndBits) - 1;
 // Runs of words alike above the cut up to this long are ordered by insertion.
 constexpr std::size_t kShortRun = 32;
 
-// Where mst() works when no scratch is lent: own_word[i] holds the key of portal
-// edges[i], then its sort word, which are sorted into own_sorted. Touched only
-// when used.
+// Where mst() works when no scratch is lent: own_word[i] holds the key of the i-th
+// portal considered, then its sort word, which are sorted into own_sorted;
+// own_ends_below holds by portal what the joins need. Touched only when used.
 alignas(kHugePage) std::uint64_t own_word[MAXN];
 alignas(kHugePage) std::uint64_t own_sorted[MAXN];
-// By portal: its ends and the key bits below the cut, as gathered() packs them.
-alignas(kHugePage) std::uint64_t ends_below[MAXN];
+alignas(kHugePage) std::uint64_t own_ends_below[MAXN];
 
 std::uint64_t low_bits(int n) { return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1; }
 
@@ -70,7 +69,7 @@ std::uint64_t gathered(std::int32_t p, std::uint64_t below) {
 // Where keys were cut, words that share their kept bits are in portal order, not
 // cost order: each such run is sorted again on the bits below the cut, which
 // gather holds beside each word.
-void order_cut_runs(std::uint64_t *sorted, std::uint64_t *gather, std::size_t count) {
+void order_cut_runs(std::uint64_t *sorted, std::uint64_t *gather, std::size_t count, const std::uint64_t *ends_below) {
   const auto below = [gather](std::size_t i) { return gather[i] >> (2 * kEndBits); };
   for (std::size_t first = 0, last; first < count; first = last) {
     const std::uint64_t kept = sorted[first] >> kWordPortalBits;
@@ -113,12 +112,16 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
   double total = td * X;
   if (count == 0)
     return total;
-  // Words and sorted words, in the lent scratch when it holds both.
-  const bool lent = scratch.size() >= 2 * count;
+  // Words, sorted words and, by portal, its ends and key bits below the cut (as
+  // gathered() packs them): in the lent scratch when it holds all three.
+  const std::size_t portals = static_cast<std::size_t>(std::max(M, 0));
+  const bool lent = scratch.size() >= 2 * count + portals;
   std::uint64_t *word = lent ? scratch.data() : own_word, *sorted = lent ? scratch.data() + count : own_sorted;
+  std::uint64_t *ends_below = lent ? scratch.data() + 2 * count : own_ends_below;
   if (!lent) {
     prefer_huge_pages(own_word, count * sizeof own_word[0]);
     prefer_huge_pages(own_sorted, count * sizeof own_sorted[0]);
+    prefer_huge_pages(own_ends_below, portals * sizeof own_ends_below[0]);
   }
   const std::uint64_t first_key = key_of(cost_at(portal(0), td));
   std::uint64_t differ = 0;
@@ -129,7 +132,6 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
   const Band b = band_of(first_key, differ);
   // Each portal's ends and key bits below the cut, in portal order while its key is
   // at hand; then its sort word.
-  prefer_huge_pages(ends_below, static_cast<std::size_t>(M) * sizeof ends_below[0]);
   for (std::size_t i = 0; i < count; ++i) {
     const std::int32_t p = portal(i);
     ends_below[p] = gathered(p, (word[i] >> b.low) & low_bits(b.cut - b.low));
@@ -146,7 +148,7 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
     word[i] = ends_below[sorted[i] & kWordPortal];
   }
   if (b.cut != b.low) // keys were cut
-    order_cut_runs(sorted, word, count);
+    order_cut_runs(sorted, word, count, ends_below);
   // After N-1 joins every island is in one set: no later portal can join two.
   std::int32_t joins_left = N - 1;
   for (std::size_t i = 0; i < count && joins_left > 0; ++i) {

@@ -18,7 +18,7 @@ inline double cost_at(std::int32_t p, double t) {
 // any order: the sum is the same to the last bit). Sorts edges by cost at t and
 // leaves root holding the forest; appends the portals taken, in cost order, to
 // taken when given. Costs at t must not be NaN. Works in scratch when it holds two
-// words per portal considered (a table the caller has finished with, so that no
-// more memory is touched), else in tables of its own.
+// words per portal considered and one per portal (a table the caller has
+// finished with, so that no more memory is touched), else in tables of its own.
 // Allocates nothing but what taken needs.
 double mst(std::int32_t t, std::vector<std::int32_t> *taken = nullptr, std::span<std::uint64_t> scratch = {});

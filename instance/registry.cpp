@@ -17,10 +17,10 @@ constexpr int kIslandBits = 18, kPortalBits = 19;
 constexpr std::uint64_t kClaimed = std::uint64_t{1} << 63;
 
 // One slot per registered pair: the key (larger << 18 | smaller) above the portal
-// number plus one; 0 is an empty slot. Only the first `slots` are used, 2 per
+// number plus one; 0 is an empty slot. Only the first `slots` are used, 3 per
 // expected portal, so a small instance touches few pages and probes stay short
-// (and a lent table holds mst()'s two tables of words).
-constexpr std::uint64_t kSlots = 2 * MAXN;
+// (and a lent table holds the three tables mst() works in).
+constexpr std::uint64_t kSlots = 3 * MAXN;
 alignas(kHugePage) std::uint64_t m_edge[kSlots];
 std::uint64_t slots = kSlots;
 std::int32_t keys = 0;
@@ -96,7 +96,7 @@ void add_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t first,
 
 void registry_expect(std::int32_t portals) {
   const std::uint64_t expected = static_cast<std::uint64_t>(std::clamp(portals, 0, MAXN));
-  slots = std::min(kSlots, 2 * expected + 1);
+  slots = std::min(kSlots, 3 * expected + 1);
   prefer_huge_pages(m_edge, slots * sizeof m_edge[0]);
 }
 
