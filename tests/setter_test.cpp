@@ -359,6 +359,50 @@ TEST(Generate, EveryInstanceIsSoundAndSolved) {
       }
 }
 
+// At full scale (every table sized to the capacity, costs with decimals wide
+// enough that sort keys are cut), the optimal plan scores 1 in any order and
+// either way round, and a repeat or an unknown pair anywhere is found.
+TEST(Generate, LargestInstancesJudgedEveryWay) {
+  for (const char *family : {"random", "ties", "duplicates"}) {
+    SCOPED_TRACE(family);
+    Ran g = run_program(kSetter, {"generate", family, "--n", "262144", "--m", "262144", "--t", "10", "--ec", "200..1200",
+                                  "--ec-decimals", "3", "--er", "0..20", "--er-decimals", "4", "--seed", "3"});
+    ASSERT_EQ(g.status, 0) << g.err;
+    const std::string instance = temp_file(g.out), plan = temp_file("");
+    Ran solved = run_program(kSetter, {"solve", instance, "--plan", plan});
+    ASSERT_EQ(solved.status, 0) << solved.err;
+    const std::string answer = temp_file(solved.out);
+    std::string text;
+    ASSERT_TRUE(read_whole_file(plan.c_str(), text));
+    const std::size_t header_end = text.find('\n') + 1;
+    std::vector<std::string> lines; // the portal lines, each "u v"
+    for (std::size_t at = header_end, end; at < text.size(); at = end + 1) {
+      end = text.find('\n', at);
+      lines.push_back(text.substr(at, end - at));
+    }
+    const std::string header = text.substr(0, header_end);
+    const auto plan_of = [&](const std::vector<std::string> &body, const std::string &head) {
+      std::string out = head;
+      for (const std::string &l : body)
+        out += l + "\n";
+      return temp_file(out);
+    };
+    std::vector<std::string> reversed(lines.rbegin(), lines.rend());
+    for (std::string &l : reversed) // "u v" to "v u"
+      l = l.substr(l.find(' ') + 1) + " " + l.substr(0, l.find(' '));
+    EXPECT_EQ(run_binary({instance, answer, plan}).out, "1.000000\n");
+    EXPECT_EQ(run_binary({instance, answer, plan_of(reversed, header)}).out, "1.000000\n");
+    std::vector<std::string> repeated(lines);
+    repeated[lines.size() / 2] = reversed.front(); // the last line's portal, the other way round
+    Ran r = run_binary({instance, answer, plan_of(repeated, header)});
+    EXPECT_EQ(r.err, "輸出的建設方案中，包含重複的傳送門。");
+    std::vector<std::string> unknown(lines);
+    unknown[lines.size() - 1] = "-1 0";
+    r = run_binary({instance, answer, plan_of(unknown, header)});
+    EXPECT_EQ(r.err, "輸出的建設方案中，包含不合法的傳送門。");
+  }
+}
+
 TEST(Generate, TheOptimumAtTheEndItsFamilyNames) {
   for (auto [family, t] : {std::pair{"best-at-0", "0 "}, {"best-at-T", "10 "}}) {
     SCOPED_TRACE(family);
