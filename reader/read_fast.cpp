@@ -25,6 +25,7 @@ constexpr std::size_t kBlock = 64, kStretch = 4096, kOverread = 18;
 std::uint64_t space_mask(const char *p) {
 #if defined(__SSE2__)
   std::uint64_t mask = 0;
+#pragma GCC unroll 4
   for (std::size_t i = 0; i < kBlock / 16; ++i) {
     const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
     const __m128i shifted = _mm_sub_epi8(c, _mm_set1_epi8('\t'));
@@ -59,6 +60,7 @@ std::uint64_t space_mask(const char *p) {
   const std::uint32_t count = bits_set(mask);
   std::uint32_t done = 0;
   do {
+#pragma GCC unroll 16
     for (std::uint32_t i = 0; i < 16; ++i) {
       out[done + i] = base + static_cast<std::uint32_t>(std::countr_zero(mask | (std::uint64_t{1} << 63)));
       mask &= mask - 1;
