@@ -10,3 +10,7 @@ inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
 // kHugePage) be backed by huge pages. A hint only: where the system offers no
 // huge pages, or bytes spans no whole one, nothing happens.
 void prefer_huge_pages(void *table, std::size_t bytes);
+
+// prefer_huge_pages() for the whole huge pages that lie within bytes from memory,
+// wherever memory starts: for memory from the heap.
+void prefer_huge_pages_within(void *memory, std::size_t bytes);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "memory/huge_pages.h"
+
 TextMap map_text(std::string_view text) {
   TextMap map;
   map.size = text.size();
@@ -40,8 +42,10 @@ bool read_whole_file(const char *path, std::string &text) {
   // Sized once from the file's length where it has one, so the text is not
   // copied as it grows; a pipe or a growing file is read to its end regardless.
   if (std::fseek(f, 0, SEEK_END) == 0) {
-    if (const long size = std::ftell(f); size > 0)
+    if (const long size = std::ftell(f); size > 0) {
       text.reserve(static_cast<std::size_t>(size));
+      prefer_huge_pages_within(text.data(), text.capacity()); // before the first touch
+    }
     std::rewind(f);
   }
   char block[1 << 16];

@@ -25,6 +25,11 @@ std::string record_name(std::int32_t portal) {
 // After mst(), root holds the forest of every portal: an island outside island 0's
 // tree cannot be reached by any plan. -1 when every island is reached.
 std::int32_t unreached_island() {
+  std::int32_t trees = 0; // islands that are their own parent: one per tree
+  for (std::int32_t i = 0; i < N; ++i)
+    trees += root[i] == i;
+  if (trees <= 1)
+    return -1;
   const std::int32_t home = djFind(0);
   for (std::int32_t i = 1; i < N; ++i)
     if (djFind(i) != home)
