@@ -115,10 +115,10 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
   // Words, sorted words and, by portal, its ends and key bits below the cut (as
   // gathered() packs them): in the lent scratch when it holds all three.
   const std::size_t portals = static_cast<std::size_t>(std::max(M, 0));
-  const bool lent = scratch.size() >= 2 * count + portals;
-  std::uint64_t *word = lent ? scratch.data() : own_word, *sorted = lent ? scratch.data() + count : own_sorted;
-  std::uint64_t *ends_below = lent ? scratch.data() + 2 * count : own_ends_below;
-  if (!lent) {
+  const bool borrowed = scratch.size() >= 2 * count + portals;
+  std::uint64_t *word = borrowed ? scratch.data() : own_word, *sorted = borrowed ? scratch.data() + count : own_sorted;
+  std::uint64_t *ends_below = borrowed ? scratch.data() + 2 * count : own_ends_below;
+  if (!borrowed) {
     prefer_huge_pages(own_word, count * sizeof own_word[0]);
     prefer_huge_pages(own_sorted, count * sizeof own_sorted[0]);
     prefer_huge_pages(own_ends_below, portals * sizeof own_ends_below[0]);
