@@ -13,7 +13,6 @@
 #include "reader/swar.h"
 
 using namespace input;
-using namespace swar;
 
 namespace {
 
@@ -94,13 +93,13 @@ std::uint32_t find_tokens(const char *p, std::size_t size) {
 // The token p[0..length) as "%d" reads it, when it is an optional sign and 1 to 7
 // digits.
 [[gnu::always_inline]] inline bool short_integer(const char *p, int length, std::int32_t &value) {
-  std::uint64_t v = eight_bytes(p);
+  std::uint64_t v = swar::eight_bytes(p);
   const bool sign = *p == '-' || *p == '+';
   v >>= 8 * sign; // a zero byte comes in at the top: not a digit
   const int count = length - sign;
-  if (count < 1 || count > 7 || leading_digits(v) != count)
+  if (count < 1 || count > 7 || swar::leading_digits(v) != count)
     return false;
-  const auto magnitude = static_cast<std::int32_t>(digits_value(v, count));
+  const auto magnitude = static_cast<std::int32_t>(swar::digits_value(v, count));
   value = *p == '-' ? -magnitude : magnitude;
   return true;
 }
@@ -114,7 +113,7 @@ std::uint32_t find_tokens(const char *p, std::size_t size) {
   std::uint64_t m;
   int fraction;
   if (length <= 8) { // one load: the point, if any, is taken out of the eight bytes
-    const std::uint64_t v = eight_bytes(p) >> (8 * negative);
+    const std::uint64_t v = swar::eight_bytes(p) >> (8 * negative);
     const std::uint64_t dots = v ^ 0x2E2E2E2E2E2E2E2E; // a zero byte where v has '.'
     const std::uint64_t found = (dots - 0x0101010101010101) & ~dots & 0x8080808080808080;
     const int point = found == 0 ? 8 : std::countr_zero(found) >> 3; // the first is exact
@@ -122,22 +121,22 @@ std::uint32_t find_tokens(const char *p, std::size_t size) {
     const std::uint64_t below = point >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * point)) - 1;
     const std::uint64_t digits = has_point ? (v & below) | ((v >> 8) & ~below) : v;
     const int count = chars - has_point;
-    if (count < 1 || count > 7 || leading_digits(digits) != count)
+    if (count < 1 || count > 7 || swar::leading_digits(digits) != count)
       return false;
-    m = digits_value(digits, count);
+    m = swar::digits_value(digits, count);
     fraction = has_point ? count - point : 0;
   } else {
     static constexpr std::uint32_t kTens[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
     const char *q = p + negative;
-    const std::uint64_t w = eight_bytes(q);
-    const int whole = leading_digits(w);
+    const std::uint64_t w = swar::eight_bytes(q);
+    const int whole = swar::leading_digits(w);
     if (whole == 8 || q[whole] != '.')
       return false;
-    const std::uint64_t f = eight_bytes(q + whole + 1);
+    const std::uint64_t f = swar::eight_bytes(q + whole + 1);
     fraction = chars - whole - 1;
-    if (fraction > 7 || leading_digits(f) != fraction)
+    if (fraction > 7 || swar::leading_digits(f) != fraction)
       return false;
-    m = (whole == 0 ? 0 : digits_value(w, whole)) * std::uint64_t{kTens[fraction]} + digits_value(f, fraction);
+    m = (whole == 0 ? 0 : swar::digits_value(w, whole)) * std::uint64_t{kTens[fraction]} + swar::digits_value(f, fraction);
   }
   const double v = scaled(m, -fraction);
   value = negative ? -v : v;
