@@ -30,5 +30,5 @@ void end_run(const Outcome &outcome) {
 int main(int argc, char **argv) {
   if (argc < 4)
     checker_failure("參數不足，用法：checker 題目檔 答案檔 輸出檔");
-  judge_files(argv[1], argv[2], argv[3]);
+  judge_files(argv[1], argv[2], argv[3], AnswerForms::total);
 }

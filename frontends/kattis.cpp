@@ -102,5 +102,5 @@ int main(int argc, char **argv) {
   if (feedback.empty() || feedback.back() != '/')
     feedback += '/';
   parse_flags(argc, argv);
-  judge_files(argv[1], argv[2], nullptr);
+  judge_files(argv[1], argv[2], nullptr, AnswerForms::total_or_plan);
 }

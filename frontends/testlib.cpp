@@ -1,9 +1,10 @@
 // checker-testlib INPUT OUTPUT ANSWER [RESULT [-appes]]: the calling convention of
-// testlib-style judges, the contestant's output second and the reference third.
-// Exit 0 accepted, 1 wrong answer, 2 presentation error (the format error), 3 fail
-// (broken judge data, or a plan that beats the reference), 7 points (the 0.3
-// verdict, its message led by the points). The message goes to standard error and,
-// when RESULT is given, to that file: as XML with -appes, else as plain text.
+// testlib-style judges, the contestant's output second and the reference third,
+// reported as testlib itself reports. Exit 0 accepted, 1 wrong answer, 2
+// presentation error (the format error), 3 fail (broken judge data, or a plan that
+// beats the reference), 7 points (the 0.3 verdict, its message led by the points).
+// Standard error gets the outcome word, the message and a newline, which judges
+// classify by that word; RESULT gets the message alone, or XML with -appes.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,9 +19,33 @@ namespace {
 
 constexpr int EXIT_OK = 0, EXIT_WA = 1, EXIT_PE = 2, EXIT_FAIL = 3, EXIT_POINTS = 7;
 
+// One testlib outcome: its exit status, the word that leads standard error and
+// its name in the XML result.
+struct Result {
+  int status;
+  const char *word, *xml_name;
+};
+
+constexpr Result kAccepted{EXIT_OK, "ok", "accepted"}, kWrongAnswer{EXIT_WA, "wrong answer", "wrong-answer"},
+    kPresentation{EXIT_PE, "wrong output format", "presentation-error"}, kFail{EXIT_FAIL, "FAIL", "fail"},
+    kPoints{EXIT_POINTS, "points", "points"};
+
 const char *result_path = nullptr;
 bool appes = false;
 
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// The message without white space at either end, as testlib trims it.
+std::string trimmed(const std::string &text) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && is_blank(text[first]))
+    ++first;
+  while (last > first && is_blank(text[last - 1]))
+    --last;
+  return text.substr(first, last - first);
+}
+
+// testlib's escaping: the four markup characters, and a dot for each byte 0..31.
 std::string xml_escaped(const std::string &text) {
   std::string out;
   for (unsigned char c : text) {
@@ -29,43 +54,41 @@ std::string xml_escaped(const std::string &text) {
     case '<': out += "&lt;"; break;
     case '>': out += "&gt;"; break;
     case '"': out += "&quot;"; break;
-    case '\'': out += "&apos;"; break;
-    default: out += c < 0x20 || c == 0x7F ? '.' : static_cast<char>(c); // no control bytes in XML
+    default: out += c < 0x20 ? '.' : static_cast<char>(c);
     }
   }
   return out;
 }
 
-[[noreturn]] void quit(int status, const char *outcome, const char *points, const std::string &text) {
-  std::fputs((text + "\n").c_str(), stderr);
+[[noreturn]] void quit(const Result &result, const std::string &text, const char *points = nullptr) {
+  const std::string message = trimmed(text);
   if (result_path) {
-    std::string result = text + "\n";
-    if (appes)
-      result = std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><result outcome = \"") +
-               outcome + "\"" + (points ? std::string(" points = \"") + points + "\"" : "") + ">" +
-               xml_escaped(text) + "</result>\n";
-    if (!write_text(result_path, result)) {
-      std::fputs("評測資料錯誤：無法寫入結果檔\n", stderr);
-      std::exit(EXIT_FAIL);
+    const std::string file = appes ? std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><result outcome = \"") +
+                                         result.xml_name + "\"" +
+                                         (points ? std::string(" points = \"") + points + "\"" : "") + ">" +
+                                         xml_escaped(message) + "</result>\n"
+                                   : message;
+    if (!write_text(result_path, file)) {
+      std::fprintf(stderr, "%s 評測資料錯誤：無法寫入結果檔：%s\n", kFail.word, result_path);
+      std::exit(kFail.status);
     }
   }
-  std::exit(status);
+  std::fprintf(stderr, "%s %s\n", result.word, message.c_str());
+  std::exit(result.status);
 }
 
 } // namespace
 
 void end_run(const Outcome &outcome) {
   if (outcome.failed)
-    quit(EXIT_FAIL, "fail", nullptr, outcome.failure);
+    quit(kFail, outcome.failure);
   switch (outcome.code) {
   case OPTIMAL:
-    quit(EXIT_OK, "accepted", nullptr, outcome.message);
+    quit(kAccepted, outcome.message);
   case CHEAPEST_AT_T:
-    quit(EXIT_POINTS, "points", "0.3", std::string("0.3 ") + outcome.message);
+    quit(kPoints, std::string("0.3 ") + outcome.message, "0.3");
   default:
-    if (std::strcmp(outcome.message, message::bad_format) == 0)
-      quit(EXIT_PE, "presentation-error", nullptr, outcome.message);
-    quit(EXIT_WA, "wrong-answer", nullptr, outcome.message);
+    quit(std::strcmp(outcome.message, message::bad_format) == 0 ? kPresentation : kWrongAnswer, outcome.message);
   }
 }
 
@@ -74,7 +97,6 @@ int main(int argc, char **argv) {
     result_path = argv[4];
   appes = argc > 5 && std::strcmp(argv[5], "-appes") == 0;
   if (argc < 4)
-    quit(EXIT_FAIL, "fail", nullptr,
-         "評測資料錯誤：參數不足，用法：checker-testlib 題目檔 輸出檔 答案檔 [結果檔 [-appes]]");
-  judge_files(argv[1], argv[3], argv[2]);
+    quit(kFail, "評測資料錯誤：參數不足，用法：checker-testlib 題目檔 輸出檔 答案檔 [結果檔 [-appes]]");
+  judge_files(argv[1], argv[3], argv[2], AnswerForms::total_or_plan);
 }

@@ -69,7 +69,7 @@ void judge_and_check(std::string_view instance, std::string_view answer, std::st
   instance_reset();
   detail = {};
   try {
-    judge_files(paths[0].c_str(), paths[1].c_str(), paths[2].c_str());
+    judge_files(paths[0].c_str(), paths[1].c_str(), paths[2].c_str(), AnswerForms::total_or_plan);
   } catch (const Outcome &o) {
     check_form(o);
   }

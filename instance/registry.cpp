@@ -134,6 +134,12 @@ void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, st
   }
 }
 
+void registry_unclaim() {
+  assert(!lent);
+  for (std::uint64_t s = 0; s < slots; ++s)
+    m_edge[s] &= ~kClaimed;
+}
+
 std::int32_t registry_keys() { return keys; }
 
 std::span<std::uint64_t> registry_release() {

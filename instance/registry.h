@@ -33,6 +33,9 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v);
 // times faster. Claims last until registry_clear().
 void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal);
 
+// Withdraws every claim that claim_edges() made; the registrations stay.
+void registry_unclaim();
+
 // How many distinct pairs are registered: fewer than the portals exactly when some
 // pair is joined more than once.
 std::int32_t registry_keys();

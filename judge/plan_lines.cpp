@@ -21,18 +21,19 @@ struct Batch {
   std::int32_t u[kBatch], v[kBatch], p[kBatch];
   std::int32_t n = 0;          // lines read
   std::int64_t before = 0;     // portal lines before the batch
-  bool unreadable = false;     // the line after the n-th is not two integers
+  Scan failed = Scan::ok;      // why the line after the n-th is not two integers
 };
 
 // Reads up to want lines into b, stopping early only at a line it cannot read.
 void read_batch(Batch &b, std::int32_t want) {
   b.n = 0;
-  b.unreadable = false;
-  while (b.n < want && !b.unreadable) {
+  b.failed = Scan::ok;
+  while (b.n < want && b.failed == Scan::ok) {
     b.n += static_cast<std::int32_t>(read_int_pairs_fast(b.u + b.n, b.v + b.n, static_cast<std::size_t>(want - b.n)));
     if (b.n < want) { // a line in another form, or the buffer's end: token by token
-      b.unreadable = read_int(b.u[b.n]) != Scan::ok || read_int(b.v[b.n]) != Scan::ok;
-      b.n += !b.unreadable;
+      if (b.failed = read_int(b.u[b.n]); b.failed == Scan::ok)
+        b.failed = read_int(b.v[b.n]);
+      b.n += b.failed == Scan::ok;
     }
   }
 }
@@ -54,14 +55,14 @@ bool judge_batch(const Batch &b, double t, double &total, LineDefect &defect) {
       continue;
     if (b.p[i] < 0) { // -1: no such portal; -2: named before
       defect = {b.p[i] == -1 ? message::invalid_portal : message::repeated_portal, b.before + i + 1, true, b.u[i],
-                b.v[i]};
+                b.v[i], Scan::ok};
       return false;
     }
     total += cost_at(b.p[i], t);
     connect_join(b.u[i], b.v[i]); // the portal's ends, in some order
   }
-  if (b.unreadable) {
-    defect = {message::bad_format, b.before + b.n + 1, false, 0, 0};
+  if (b.failed != Scan::ok) {
+    defect = {message::bad_format, b.before + b.n + 1, false, 0, 0, b.failed};
     return false;
   }
   return true;

@@ -2,12 +2,15 @@
 #pragma once
 #include <cstdint>
 
+#include "reader/reader.h"
+
 // The first defect met in a plan's portal lines; message is null when none was.
 struct LineDefect {
   const char *message = nullptr; // from the catalogue
   std::int64_t line = 0;         // 1-based portal line
   bool has_pair = false;         // u and v were read on that line
   std::int32_t u = 0, v = 0;
+  Scan scan = Scan::ok;          // for a line that is not two integers, why
 };
 
 // Reads the k portal lines of the bound plan file up to the first defect (a pair no

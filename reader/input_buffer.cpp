@@ -1,6 +1,7 @@
 // The reader's buffer: one fixed block of standard input at a time.
 #include "reader/input_buffer.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace input {
@@ -71,3 +72,33 @@ bool input_bind(const char *path) {
 void input_bind_stdin() { bind(stdin); }
 
 std::uint64_t input_token_offset() { return input::token; }
+
+bool input_restart() {
+  using namespace input;
+  ++generation;
+  token = 0;
+  if (before == 0 && !read_failed) { // the buffer still holds the file's first bytes
+    pos = 0;
+    return true;
+  }
+  if (!source || std::fseek(source, 0, SEEK_SET) != 0)
+    return false;
+  std::clearerr(source);
+  pos = len = 0;
+  before = 0;
+  at_eof = read_failed = false;
+  return true;
+}
+
+std::uint64_t input_line_at(std::uint64_t offset) {
+  using namespace input;
+  if (!input_restart())
+    return 0;
+  std::uint64_t line = 1;
+  while (before + pos < offset && peek() >= 0) {
+    const std::size_t stop = static_cast<std::size_t>(std::min<std::uint64_t>(len, offset - before));
+    line += static_cast<std::uint64_t>(std::count(buffer + pos, buffer + stop, '\n'));
+    pos = stop;
+  }
+  return line;
+}

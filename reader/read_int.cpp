@@ -41,3 +41,19 @@ Scan read_int(std::int32_t &value) {
       negative ? static_cast<std::int32_t>(0u - magnitude) : static_cast<std::int32_t>(magnitude);
   return Scan::ok;
 }
+
+bool skip_integer_token() {
+  if (skip_space() != Scan::ok)
+    return false;
+  take_sign();
+  bool digits = false;
+  int c;
+  while (is_digit(c = peek())) {
+    digits = true;
+    ++pos;
+  }
+  bool whole = digits && (c < 0 || is_space(c));
+  while ((c = peek()) >= 0 && !is_space(c))
+    ++pos;
+  return whole;
+}

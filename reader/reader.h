@@ -39,6 +39,20 @@ std::size_t read_int_pairs_fast(std::int32_t *a, std::int32_t *b, std::size_t co
 // white space it skipped, so at the end of the file when only white space was left.
 std::uint64_t input_token_offset();
 
+// Goes back to the start of the bound file, as if it had just been bound; false
+// when it cannot (a stream whose first bytes have left the buffer).
+bool input_restart();
+
+// The 1-based line of the bound file that holds the byte at offset (the line after
+// the last when offset lies past the end), found by reading the file again from
+// its start; 0 when it cannot be read again.
+std::uint64_t input_line_at(std::uint64_t offset);
+
+// Skips white space and the next token, up to white space or the end; true when
+// that token is wholly a decimal integer: an optional sign, then digits only.
+// Nothing is converted, so any number of digits passes.
+bool skip_integer_token();
+
 // "%d": skips white space, takes an optional sign and the digits up to the first
 // non-digit, which stays unread. Overflow stops at the digit that causes it.
 Scan read_int(std::int32_t &value);

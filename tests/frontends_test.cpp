@@ -7,17 +7,18 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "judge/verdict.h"
 #include "support/binary.h"
 #include "support/files.h"
+#include "support/judges.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Files = std::map<std::string, std::string>;
 
 // Islands 0..3, T = 3, X = 2; the least total is 8, at t = 3 (as in the checker's
 // end-to-end table).
@@ -61,40 +62,6 @@ std::string fill(std::string text, const std::string &answer) {
   if (auto at = text.find("{a}"); at != std::string::npos)
     text.replace(at, 3, answer);
   return text;
-}
-
-std::string fresh_dir() {
-  std::string pattern = fs::temp_directory_path() / "checker_feedback_XXXXXX";
-  return std::string(mkdtemp(pattern.data())) + "/";
-}
-
-Files files_in(const std::string &dir) {
-  Files files;
-  for (const auto &entry : fs::directory_iterator(dir)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    files[entry.path().filename()] = bytes.str();
-  }
-  fs::remove_all(dir);
-  return files;
-}
-
-std::string files_in_one(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-struct Programs {
-  const char *name;
-  std::string cms, kattis, testlib;
-};
-
-std::vector<Programs> programs() {
-  return {{"built", kChecker, kCheckerKattis, kCheckerTestlib},
-          {"single file", SINGLE_DIR "/checker", SINGLE_DIR "/checker-kattis", SINGLE_DIR "/checker-testlib"}};
 }
 
 TEST(FrontEnds, Cms) {
@@ -192,42 +159,77 @@ TEST(FrontEnds, KattisCallErrors) {
     }
 }
 
+// What testlib writes for each exit status: the word that leads standard error
+// and the outcome named in the XML result.
+struct TestlibOutcome {
+  int status;
+  const char *word, *xml;
+};
+
+const TestlibOutcome kTestlibOutcomes[] = {{0, "ok", "accepted"},
+                                           {1, "wrong answer", "wrong-answer"},
+                                           {2, "wrong output format", "presentation-error"},
+                                           {3, "FAIL", "fail"},
+                                           {7, "points", "points"}};
+
+const TestlibOutcome &testlib_outcome(int status) {
+  for (const TestlibOutcome &o : kTestlibOutcomes)
+    if (o.status == status)
+      return o;
+  throw std::logic_error("no testlib outcome for status " + std::to_string(status));
+}
+
 TEST(FrontEnds, Testlib) {
   for (const Programs &p : programs())
     for (const Case &c : kCases) {
       SCOPED_TRACE(std::string(p.name) + ": " + c.name);
       const std::string answer = temp_file(c.answer);
       const std::string text = c.message ? std::string(c.testlib == 7 ? "0.3 " : "") + c.message : fill(c.failure, answer);
+      const TestlibOutcome &o = testlib_outcome(c.testlib);
+      const std::string err = std::string(o.word) + " " + text + "\n";
       // The contestant's output second, the reference third.
       Ran r = run_program(p.testlib, {temp_file(kIslands), temp_file(c.plan), answer});
       EXPECT_EQ(r.status, c.testlib);
       EXPECT_EQ(r.out, "");
-      EXPECT_EQ(r.err, text + "\n");
+      EXPECT_EQ(r.err, err);
 
-      const std::string plain = temp_file(""), xml = temp_file("");
-      EXPECT_EQ(run_program(p.testlib, {temp_file(kIslands), temp_file(c.plan), answer, plain}).status, c.testlib);
-      EXPECT_EQ(files_in_one(plain), text + "\n");
-      EXPECT_EQ(run_program(p.testlib, {temp_file(kIslands), temp_file(c.plan), answer, xml, "-appes"}).status, c.testlib);
-      const char *outcome = c.testlib == 0 ? "accepted" : c.testlib == 1 ? "wrong-answer" : c.testlib == 2 ? "presentation-error" : c.testlib == 7 ? "points" : "fail";
-      EXPECT_EQ(files_in_one(xml), std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><result outcome = \"") + outcome + "\"" +
-                                      (c.testlib == 7 ? " points = \"0.3\"" : "") + ">" + text + "</result>\n");
+      // With a result file, standard error is written all the same.
+      const std::string plain = temp_file("stale"), xml = temp_file("");
+      r = run_program(p.testlib, {temp_file(kIslands), temp_file(c.plan), answer, plain});
+      EXPECT_EQ(r.status, c.testlib);
+      EXPECT_EQ(r.err, err);
+      EXPECT_EQ(bytes_of(plain), text);
+      r = run_program(p.testlib, {temp_file(kIslands), temp_file(c.plan), answer, xml, "-appes"});
+      EXPECT_EQ(r.status, c.testlib);
+      EXPECT_EQ(r.err, err);
+      EXPECT_EQ(bytes_of(xml), std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><result outcome = \"") + o.xml +
+                                      "\"" + (c.testlib == 7 ? " points = \"0.3\"" : "") + ">" + text + "</result>\n");
     }
 }
 
 TEST(FrontEnds, TestlibEscapesTheResultAndFailsOnABadCall) {
-  const std::string missing = "/nonexistent/a&b<c>\"d'\x01.txt";
+  // testlib escapes the four markup characters and turns bytes 0..31 into dots; an
+  // apostrophe and byte 127 pass as they are. The message loses blanks at its ends.
+  const std::string missing = "/nonexistent/a&b<c>\"d'\x01\x7f.txt \t";
+  const std::string report = kFail + "無法開啟答案檔：/nonexistent/a&b<c>\"d'\x01\x7f.txt";
   for (const Programs &p : programs()) {
     SCOPED_TRACE(p.name);
-    const std::string xml = temp_file("");
+    const std::string xml = temp_file(""), plain = temp_file("");
     Ran r = run_program(p.testlib, {temp_file(kIslands), temp_file("3 0"), missing, xml, "-appes"});
     EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(files_in_one(xml), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><result outcome = \"fail\">" + kFail +
-                                     "無法開啟答案檔：/nonexistent/a&amp;b&lt;c&gt;&quot;d&apos;..txt</result>\n");
+    EXPECT_EQ(r.err, "FAIL " + report + "\n");
+    EXPECT_EQ(bytes_of(xml), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><result outcome = \"fail\">" + kFail +
+                                     "無法開啟答案檔：/nonexistent/a&amp;b&lt;c&gt;&quot;d'.\x7f.txt</result>\n");
+    r = run_program(p.testlib, {temp_file(kIslands), temp_file("3 0"), missing, plain});
+    EXPECT_EQ(bytes_of(plain), report);
     for (const std::vector<std::string> &args : {std::vector<std::string>{}, {temp_file(kIslands), temp_file("3 0")}}) {
       Ran bad = run_program(p.testlib, args);
       EXPECT_EQ(bad.status, 3);
-      EXPECT_EQ(bad.err.substr(0, kFail.size()), kFail);
+      EXPECT_EQ(bad.err.substr(0, 5 + kFail.size()), "FAIL " + kFail);
     }
+    Ran unwritable = run_program(p.testlib, {temp_file(kIslands), temp_file("3 0"), temp_file("8"), "/nonexistent/result"});
+    EXPECT_EQ(unwritable.status, 3);
+    EXPECT_EQ(unwritable.err, "FAIL " + kFail + "無法寫入結果檔：/nonexistent/result\n");
   }
 }
 

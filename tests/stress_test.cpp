@@ -86,6 +86,25 @@ TEST(Stress, LargestInstances) {
   }
 }
 
+// A jury plan far longer than the reader's buffer: read whole, its claims withdrawn
+// before the contestant names the same portals, and a defect on its last line
+// located there.
+TEST(Stress, LargestJuryPlans) {
+  const std::string inst = temp_file(kChain), last = std::to_string(kMax - 1);
+  const std::string jury = temp_file(chain_plan(last)), contestant = temp_file(chain_plan(last));
+  Ran ok = run_program(kCheckerTestlib, {inst, contestant, jury});
+  EXPECT_EQ(ok.status, 0);
+  EXPECT_EQ(ok.err, std::string("ok ") + message::optimal + "\n");
+
+  std::string broken_text = chain_plan(last);
+  broken_text.replace(broken_text.rfind('\n', broken_text.size() - 2) + 1, std::string::npos, "0 2\n");
+  const std::string broken = temp_file(broken_text);
+  Ran failed = run_program(kCheckerTestlib, {inst, contestant, broken});
+  EXPECT_EQ(failed.status, 3);
+  EXPECT_EQ(failed.err, "FAIL 評測資料錯誤：答案檔第 " + std::to_string(kMax) + " 行：方案的第 " + last +
+                            " 條傳送門 0 2 不是任何傳送門的兩端，答案檔有誤：" + broken + "\n");
+}
+
 TEST(Stress, TenMegabyteTokensInBoundedMemory) {
   const std::string inst = temp_file("2 1 5 0\n0 1 1 0\n"), ans = temp_file("1");
   Ran small = run_binary({inst, ans, temp_file("0 1 0 1")});
