@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "frontends/output_file.h"
+#include "files/output_file.h"
 #include "judge/checker.h"
 #include "judge/explain.h"
 #include "judge/outcome.h"

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "frontends/output_file.h"
+#include "files/output_file.h"
 #include "judge/checker.h"
 #include "judge/outcome.h"
 #include "judge/verdict.h"

@@ -9,7 +9,7 @@
 #include "instance/loader.h"
 #include "instance/tables.h"
 #include "reader/reader.h"
-#include "setter/commands.h"
+#include "setter/commands/commands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   if (size < 2)

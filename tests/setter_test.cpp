@@ -12,7 +12,7 @@
 #include "instance/tables.h"
 #include "judge/judgement.h"
 #include "reader/position.h"
-#include "setter/soundness.h"
+#include "setter/validation/soundness.h"
 #include "support/binary.h"
 #include "support/files.h"
 #include "support/tables.h"

@@ -1,6 +1,6 @@
 // splitmix64 and an unbiased mapping onto ranges, written out in full so that no
 // library's choice changes the bytes a seed gives.
-#include "setter/random.h"
+#include "setter/families/random.h"
 
 Random random_from(std::string_view text) {
   std::uint64_t h = 14695981039346656037ull;

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "setter/commands.h"
+#include "setter/commands/commands.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "frontends/output_file.h"
+#include "files/output_file.h"
 #include "instance/tables.h"
-#include "setter/commands.h"
-#include "setter/instance_file.h"
-#include "setter/soundness.h"
+#include "setter/commands/commands.h"
+#include "setter/validation/instance_file.h"
+#include "setter/validation/soundness.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Writing a judge's feedback or result file.
-#include "frontends/output_file.h"
+#include "files/output_file.h"
 
 #include <cstdio>
 

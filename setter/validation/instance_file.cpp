@@ -1,5 +1,5 @@
 // Loading an instance for the setter's commands, and locating what is wrong.
-#include "setter/instance_file.h"
+#include "setter/validation/instance_file.h"
 
 #include <charconv>
 

@@ -1,5 +1,5 @@
 // Soundness of an instance: the defects that leave no plan optimal.
-#include "setter/soundness.h"
+#include "setter/validation/soundness.h"
 
 #include <cmath>
 #include <utility>

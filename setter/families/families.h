@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "setter/random.h"
+#include "setter/families/random.h"
 
 // Reals are kept as whole numbers of units of 10^-scale, so that every cost at t
 // the generator reasons about is exact and every value prints exactly.

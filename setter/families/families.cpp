@@ -1,6 +1,6 @@
 // Instance families: connected by construction, with no pair of islands that a plan
 // cannot use as Kruskal does, and each with its own trap.
-#include "setter/families.h"
+#include "setter/families/families.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,5 +1,5 @@
 // Canonical layout: line by line, field by field, every departure reported.
-#include "setter/layout.h"
+#include "setter/validation/layout.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -13,10 +13,10 @@
 #include "judge/judgement.h"
 #include "reader/position.h"
 #include "reader/reader.h"
-#include "setter/commands.h"
-#include "setter/instance_file.h"
-#include "setter/layout.h"
-#include "setter/soundness.h"
+#include "setter/commands/commands.h"
+#include "setter/validation/instance_file.h"
+#include "setter/validation/layout.h"
+#include "setter/validation/soundness.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "instance/tables.h"
-#include "setter/commands.h"
-#include "setter/families.h"
-#include "setter/random.h"
+#include "setter/commands/commands.h"
+#include "setter/families/families.h"
+#include "setter/families/random.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "setter/layout.h"
+#include "setter/validation/layout.h"
 
 // Loads the instance at path as the checker does. On a defect returns false with
 // the loader's description and the offset of the token at fault in defect; when
