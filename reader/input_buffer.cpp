@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 namespace input {
 
@@ -14,6 +15,8 @@ std::uint64_t before = 0, token = 0, generation = 0;
 
 namespace {
 bool at_eof = false;
+std::string_view held;     // the bound text, when no file is bound
+std::size_t held_next = 0; // its first byte not yet in the buffer
 } // namespace
 
 bool refill() {
@@ -22,10 +25,16 @@ bool refill() {
   before += len;
   pos = 0;
   ++generation;
-  len = source ? std::fread(buffer, 1, kBufferSize, source) : 0;
+  if (source) {
+    len = std::fread(buffer, 1, kBufferSize, source);
+  } else {
+    len = std::min(kBufferSize, held.size() - held_next);
+    std::copy_n(held.data() + held_next, len, buffer);
+    held_next += len;
+  }
   if (len == 0) {
     at_eof = true;
-    read_failed = !source || std::ferror(source) != 0;
+    read_failed = source && std::ferror(source) != 0;
     return false;
   }
   return true;
@@ -49,11 +58,13 @@ Scan skip_space() {
 
 namespace {
 
-void bind(std::FILE *file) {
+void bind(std::FILE *file, std::string_view bound_text = {}) {
   using namespace input;
   if (source && source != stdin)
     std::fclose(source);
   source = file;
+  held = bound_text;
+  held_next = 0;
   pos = len = 0;
   before = token = 0;
   ++generation;
@@ -65,11 +76,16 @@ void bind(std::FILE *file) {
 } // namespace
 
 bool input_bind(const char *path) {
-  bind(std::fopen(path, "r"));
-  return input::source != nullptr;
+  std::FILE *file = std::fopen(path, "r");
+  bind(file);
+  if (!file)
+    input::at_eof = input::read_failed = true; // every read reports the file unreadable
+  return file != nullptr;
 }
 
 void input_bind_stdin() { bind(stdin); }
+
+void input_bind_text(std::string_view bound_text) { bind(nullptr, bound_text); }
 
 std::uint64_t input_token_offset() { return input::token; }
 
@@ -81,9 +97,11 @@ bool input_restart() {
     pos = 0;
     return true;
   }
-  if (!source || std::fseek(source, 0, SEEK_SET) != 0)
+  if (source && std::fseek(source, 0, SEEK_SET) != 0)
     return false;
-  std::clearerr(source);
+  if (source)
+    std::clearerr(source);
+  held_next = 0;
   pos = len = 0;
   before = 0;
   at_eof = read_failed = false;

@@ -57,5 +57,5 @@ bool read_whole_file(const char *path, std::string &text) {
 }
 
 std::string located(const std::string &path, Position at, const std::string &what) {
-  return path + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": " + what;
+  return (path.empty() ? "" : path + ":") + std::to_string(at.line) + ":" + std::to_string(at.column) + ": " + what;
 }

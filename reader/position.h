@@ -31,5 +31,5 @@ std::uint64_t token_start(const TextMap &map, std::uint64_t index);
 // Reads the whole file at path into text; false when it cannot be read.
 bool read_whole_file(const char *path, std::string &text);
 
-// "path:line:column: what", one located report.
+// "path:line:column: what", one located report; "line:column: what" when path is empty.
 std::string located(const std::string &path, Position at, const std::string &what);

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // Outcome of one read. On anything but ok the value is left untouched.
 enum class Scan {
@@ -21,6 +22,9 @@ bool input_bind(const char *path);
 
 // Binds the reader to standard input, as input_bind does to a file.
 void input_bind_stdin();
+
+// Binds the reader to text held in memory, which must outlive the reads.
+void input_bind_text(std::string_view text);
 
 // Up to count records "%d %d %lf %lf" at once into a[i], b[i], c[i], d[i], while
 // they take their short forms: integers in 0..limit-1 of at most 7 digits, plain

@@ -10,6 +10,7 @@
 #include "setter/commands/commands.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/soundness.h"
+#include "setter/validation/text_file.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ int solve_command(int argc, char **argv) {
     }
     if (std::strcmp(argv[i], "--plan") == 0 && i + 1 < argc && !plan)
       plan = argv[++i];
-    else if (argv[i][0] != '-' && !instance)
+    else if ((argv[i][0] != '-' || argv[i][1] == '\0') && !instance) // "-": standard input
       instance = argv[i];
     else {
       std::fprintf(stderr, "setter solve: unexpected argument '%s'\n%s", argv[i], kHelp);
@@ -60,15 +61,20 @@ int solve_command(int argc, char **argv) {
     return EXIT_USAGE;
   }
 
+  std::string text;
+  if (const std::string error = read_text_file(instance, text); !error.empty()) {
+    std::fprintf(stderr, "%s: %s\n", instance, error.c_str());
+    return EXIT_DEFECT;
+  }
   Defect defect;
-  if (!load_instance_file(instance, defect)) {
-    std::fprintf(stderr, "%s\n", report_at(instance, defect.offset, defect.what).c_str());
+  if (!load_instance_text(text, defect)) {
+    std::fprintf(stderr, "%s\n", report_at(instance, text, defect.offset, defect.what).c_str());
     return EXIT_DEFECT;
   }
   const Soundness s = check_soundness();
   if (!s.flaws.empty()) {
     const Flaw &first = s.flaws.front();
-    std::fprintf(stderr, "%s\n", report_at_token(instance, first.token, first.what).c_str());
+    std::fprintf(stderr, "%s\n", report_at_token(instance, text, first.token, first.what).c_str());
     return EXIT_DEFECT;
   }
   if (plan && !write_text(plan, plan_text(s.best.t))) {

@@ -7,27 +7,21 @@
 #include "reader/position.h"
 #include "reader/reader.h"
 
-bool load_instance_file(const std::string &path, Defect &defect) {
-  if (!input_bind(path.c_str())) {
-    defect = {0, "無法開啟題目檔"};
-    return false;
-  }
+bool load_instance_text(std::string_view text, Defect &defect) {
+  input_bind_text(text);
   defect = {0, load_instance()};
   defect.offset = input_token_offset();
   return defect.what.empty();
 }
 
-std::string report_at(const std::string &path, std::uint64_t offset, const std::string &what) {
-  std::string text;
-  read_whole_file(path.c_str(), text);
-  return located(path, position_of(map_text(text), offset), what);
+std::string report_at(const std::string &name, std::string_view text, std::uint64_t offset, const std::string &what) {
+  return located(name, position_of(map_text(text), offset), what);
 }
 
-std::string report_at_token(const std::string &path, std::uint64_t token, const std::string &what) {
-  std::string text;
-  read_whole_file(path.c_str(), text);
+std::string report_at_token(const std::string &name, std::string_view text, std::uint64_t token,
+                            const std::string &what) {
   const TextMap map = map_text(text);
-  return located(path, position_of(map, token_start(map, token)), what);
+  return located(name, position_of(map, token_start(map, token)), what);
 }
 
 std::string plain_decimal(double v) {

@@ -1,0 +1,48 @@
+// Reading a whole file, bounded.
+#include "setter/validation/text_file.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+
+#include "memory/huge_pages.h"
+
+namespace {
+
+std::string too_large() { return "大於 " + std::to_string(kMostFileBytes >> 20) + " MiB 的上限，不是合理的測資檔"; }
+
+} // namespace
+
+std::string read_text_file(const std::string &path, std::string &text) {
+  text.clear();
+  const bool from_stdin = path == "-";
+  struct stat info {};
+  if (!from_stdin && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    return "是資料夾，不是檔案";
+  std::FILE *f = from_stdin ? stdin : std::fopen(path.c_str(), "rb");
+  if (!f)
+    return "無法開啟";
+  if (!from_stdin && S_ISREG(info.st_mode)) {
+    if (static_cast<std::uint64_t>(info.st_size) > kMostFileBytes) {
+      std::fclose(f);
+      return too_large();
+    }
+    // Sized once, so the text is not copied as it grows.
+    text.reserve(static_cast<std::size_t>(info.st_size));
+    prefer_huge_pages_within(text.data(), text.capacity()); // before the first touch
+  }
+  char block[1 << 16];
+  std::size_t n;
+  while (text.size() <= kMostFileBytes && (n = std::fread(block, 1, sizeof block, f)) > 0)
+    text.append(block, n);
+  const bool failed = std::ferror(f) != 0;
+  if (!from_stdin)
+    std::fclose(f);
+  if (failed)
+    return "無法讀取";
+  if (text.size() > kMostFileBytes) {
+    text.clear();
+    text.shrink_to_fit();
+    return too_large();
+  }
+  return {};
+}

@@ -1,0 +1,102 @@
+// Validation of a test: layout, loading, bounds and soundness, reported together.
+#include "setter/validation/validation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "judge/explain.h"
+#include "judge/judgement.h"
+#include "reader/position.h"
+#include "reader/reader.h"
+#include "setter/validation/instance_file.h"
+#include "setter/validation/layout.h"
+#include "setter/validation/soundness.h"
+
+namespace {
+
+// A report on the instance, placed by a byte offset or by the index of a token;
+// the text is mapped to lines only when there is something to report.
+struct Pending {
+  bool by_token;
+  std::uint64_t where;
+  std::string what;
+};
+
+void check_bound(double value, const Range &range, const char *name, std::uint64_t token,
+                 std::vector<Pending> &pending) {
+  if (value < range.low || value > range.high)
+    pending.push_back({true, token,
+                       std::string(name) + " = " + exact(value) + " 超出範圍 " + exact(range.low) + ".." +
+                           exact(range.high) + "（" + range.option + "）"});
+}
+
+// N < 1 and T < 0 are left to the soundness check, which says why they matter.
+void check_bounds(const Bounds &b, std::vector<Pending> &pending) {
+  if (N >= 1)
+    check_bound(N, b.n, "N", 0, pending);
+  check_bound(M, b.m, "M", 1, pending);
+  if (T >= 0)
+    check_bound(T, b.t, "T", 2, pending);
+  check_bound(X, b.x, "X", 3, pending);
+  for (std::int32_t i = 0; i < M; ++i) {
+    check_bound(ec[i], b.ec, "ec", 4 + 4 * static_cast<std::uint64_t>(i) + 2, pending);
+    check_bound(er[i], b.er, "er", 4 + 4 * static_cast<std::uint64_t>(i) + 3, pending);
+  }
+}
+
+} // namespace
+
+Checked validate_instance(std::string_view text, const std::string &name, const Bounds &bounds) {
+  Checked checked;
+  std::vector<Pending> pending;
+  const std::vector<Defect> layout = instance_layout(text);
+  for (const Defect &d : layout)
+    pending.push_back({false, d.offset, d.what});
+  Defect load;
+  if (!load_instance_text(text, load)) {
+    bool same_place = false; // the layout has already said what is wrong there
+    for (const Defect &d : layout)
+      same_place |= d.offset == load.offset;
+    if (!same_place)
+      pending.push_back({false, load.offset, load.what});
+  } else {
+    check_bounds(bounds, pending);
+    const Soundness soundness = check_soundness();
+    for (const Flaw &f : soundness.flaws)
+      pending.push_back({true, f.token, f.what});
+    checked.solvable = soundness.flaws.empty();
+    checked.best = soundness.best;
+  }
+  if (!pending.empty()) {
+    const TextMap map = map_text(text);
+    for (const Pending &p : pending)
+      checked.reports.push_back(
+          located(name, position_of(map, p.by_token ? token_start(map, p.where) : p.where), p.what));
+  }
+  return checked;
+}
+
+void validate_answer(std::string_view text, const std::string &name, const Best *best,
+                     std::vector<std::string> &reports) {
+  const TextMap map = map_text(text);
+  const std::vector<Defect> layout = answer_layout(text);
+  for (const Defect &d : layout)
+    reports.push_back(located(name, position_of(map, d.offset), d.what));
+  double answer = 0;
+  input_bind_text(text);
+  if (read_real(answer) != Scan::ok || !std::isfinite(answer)) {
+    if (layout.empty())
+      reports.push_back(located(name, {1, 1}, "答案不是有限數"));
+    return;
+  }
+  if (!best || approx(answer, best->total))
+    return;
+  const std::string least = "所有 t 中的最小總成本 " + exact(best->total) + "（t = " +
+                            std::to_string(best->t) + "）";
+  reports.push_back(located(name, {1, 1},
+                            answer > best->total
+                                ? "答案 " + exact(answer) + " 高於" + least +
+                                      "：最佳方案會低於它，評測程式將回報評測資料錯誤"
+                                : "答案 " + exact(answer) + " 低於" + least +
+                                      "：沒有方案能達到它，每個最佳方案都只會得到 0.3 分"));
+}
