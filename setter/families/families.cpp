@@ -3,6 +3,7 @@
 #include "setter/families/families.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <unordered_map>
 #include <unordered_set>
@@ -197,12 +198,103 @@ std::string ties(const Shape &s, Random &r, std::vector<Record> &out) {
   return {};
 }
 
+// A multiple of unit at or above v.
+std::int64_t ceil_to(std::int64_t v, std::int64_t unit) { return -floor_div(-v, unit) * unit; }
+
+// The least total rises with t up to about t*, then falls: two groups of islands,
+// each joined inside by a tree at rate 0, and between them one portal at rate 0
+// and others that start dearer and fall fast, overtaking it at t*. Late: t* lies
+// in 75..90% of T and the total at T ends below the total at 0 by T·X; early: t*
+// lies in 10..25% of T and the total at T stays above the total at 0. A search
+// over t that takes the total for convex ends at the wrong end in both.
+std::string peak(const Shape &s, Random &r, std::vector<Record> &out, bool late) {
+  if (s.n < 3 || s.m < s.n || s.t < 8 || s.x <= 0)
+    return "needs N >= 3, M >= N, T >= 8 and X > 0";
+  std::vector<std::int32_t> label(static_cast<std::size_t>(s.n));
+  for (std::size_t i = 0; i < label.size(); ++i)
+    label[i] = static_cast<std::int32_t>(i);
+  shuffle(r, label);
+  const std::int64_t left = s.n / 2, right = s.n - left;
+  const std::int64_t bridges = std::min(s.m - (s.n - 1), left * right - 1);
+  const std::int64_t inside = s.m - (s.n - 1) - bridges;
+  if (inside > left * (left - 1) / 2 + right * (right - 1) / 2 - (s.n - 2))
+    return "M exceeds the distinct pairs of N islands";
+  const auto at = [&](std::int64_t i) { return label[static_cast<std::size_t>(i)]; };
+  std::unordered_set<std::uint64_t> used;
+  std::int64_t dearest_inside = s.ec_low;
+  for (std::int64_t i = 1; i < s.n; ++i) // a tree inside each group
+    if (i != left) {
+      const std::int64_t first = i < left ? 0 : left;
+      out.push_back({at(i), at(uniform(r, first, i - 1)), on_grid(r, s.ec_low, s.ec_high, s.ec_unit), 0});
+      used.insert(pair_key(out.back().a, out.back().b));
+      dearest_inside = std::max(dearest_inside, out.back().cost);
+    }
+  const std::int64_t t_star = late ? uniform(r, (3 * s.t + 3) / 4, 9 * s.t / 10)
+                                   : uniform(r, std::max<std::int64_t>(1, (s.t + 9) / 10), s.t / 4);
+  std::int64_t rate;
+  if (late) { // (T - t*)·rate >= 2·T·X: the fall after t* outweighs the rise before it
+    rate = ceil_to((2 * s.t * s.x + (s.t - t_star) - 1) / (s.t - t_star), s.er_unit);
+  } else { // X < rate and (T - t*)·rate < T·X: it falls, but not back to the start
+    const std::int64_t high = (s.t * s.x - 1) / (s.t - t_star);
+    rate = floor_div((s.x + 1 + high) / 2, s.er_unit) * s.er_unit;
+    if (rate <= s.x || rate > high)
+      return "X too small for the rate's decimals: raise --x or --er-decimals";
+  }
+  if (rate > 1000000000000 / (2 * s.t))
+    return "costs beyond 10^12 units: lower --t or --x";
+  // Even at T the falling portals stay dearer than every tree inside a group, so
+  // exactly one portal joins the groups at every t.
+  const std::int64_t early_cost = ceil_to(dearest_inside + rate * (s.t - t_star), s.ec_unit);
+  const std::int64_t late_cost = ceil_to(early_cost + rate * t_star, s.ec_unit);
+  const std::int32_t early_a = at(uniform(r, 0, left - 1)), early_b = at(uniform(r, left, s.n - 1));
+  out.push_back({early_a, early_b, early_cost, 0});
+  used.insert(pair_key(early_a, early_b));
+  while (static_cast<std::int64_t>(out.size()) < s.n - 1 + bridges) {
+    const std::int32_t a = at(uniform(r, 0, left - 1)), b = at(uniform(r, left, s.n - 1));
+    if (used.insert(pair_key(a, b)).second)
+      out.push_back({a, b, late_cost + uniform(r, 0, 3) * s.ec_unit, rate});
+  }
+  // Portals inside a group dearer than its tree, at rate 0: never taken.
+  while (static_cast<std::int64_t>(out.size()) < s.m) {
+    const bool in_left = left >= 2 && (right < 2 || next_bits(r) >> 63);
+    const std::int64_t first = in_left ? 0 : left, last = in_left ? left - 1 : s.n - 1;
+    const std::int32_t a = at(uniform(r, first, last)), b = at(uniform(r, first, last));
+    if (a != b && used.insert(pair_key(a, b)).second)
+      out.push_back({a, b, on_grid(r, s.ec_high, 2 * s.ec_high - s.ec_low, s.ec_unit), 0});
+  }
+  shuffle(r, out);
+  random_orientation(r, out);
+  return {};
+}
+
+// Every portal changes at one shared rate, so Kruskal takes the same tree at every
+// t and the least total is linear in t. X is set against the costs: where they
+// fall (rise) with t, X outweighs their fall (rise) and the optimum is at 0 (T),
+// so a total that leaves t·X out picks the other end.
+std::string x_decides(Shape &s, Random &r, std::vector<Record> &out) {
+  if (s.t < 1)
+    return "needs T >= 1";
+  std::int64_t rate = 0;
+  for (int tries = 0; tries < 64 && rate == 0; ++tries)
+    rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
+  if (rate == 0)
+    return "needs a nonzero rate in --er";
+  std::string error = connected_graph(s, r, out);
+  for (Record &rec : out)
+    rec.rate = rate;
+  const std::int64_t fall = (s.n - 1) * rate; // how much the tree's total falls per unit of t
+  const std::int64_t margin = std::max(s.er_unit, floor_div(std::abs(fall) / 4, s.er_unit) * s.er_unit);
+  s.x = fall + (rate > 0 ? margin : -margin);
+  s.x_unit = s.er_unit;
+  return error;
+}
+
 } // namespace
 
-const char *const kFamilies[] = {"random", "chain", "duplicates", "loops", "negative",
-                                 "best-at-0", "best-at-T", "ties", nullptr};
+const char *const kFamilies[] = {"random",    "chain",     "duplicates", "loops",     "negative",  "best-at-0",
+                                 "best-at-T", "ties",      "peak-late",  "peak-early", "x-decides", nullptr};
 
-std::string build_family(const Shape &s, Random &r, std::vector<Record> &records) {
+std::string build_family(Shape &s, Random &r, std::vector<Record> &records) {
   records.clear();
   if (s.n < 1 || s.m < s.n - 1)
     return "needs N >= 1 and M >= N-1 to join every island";
@@ -217,6 +309,10 @@ std::string build_family(const Shape &s, Random &r, std::vector<Record> &records
     return loops(s, r, records);
   if (f == "ties")
     return ties(s, r, records);
+  if (f == "peak-late" || f == "peak-early")
+    return peak(s, r, records, f == "peak-late");
+  if (f == "x-decides")
+    return x_decides(s, r, records);
   if (f == "best-at-0" && (s.er_high > 0 || s.x <= 0 || s.t < 1))
     return "needs --er HI <= 0, X > 0 and T >= 1";
   if (f == "best-at-T" && (s.er_low <= 0 || s.n < 2 || s.t < 1 || s.x >= (s.n - 1) * s.er_low))

@@ -1,0 +1,10 @@
+// The generator: an instance from its family and options.
+#pragma once
+#include <string>
+#include <vector>
+
+// Writes into text one instance in the canonical layout, from generate's
+// arguments as on its command line (a family and options, without the command's
+// name). The same arguments give the same bytes on every platform. Returns an
+// empty string, or why the arguments cannot be used (in English).
+std::string generate_instance(const std::vector<std::string> &args, std::string &text);
