@@ -72,10 +72,10 @@ std::uint64_t space_mask(const char *p) {
 // Token starts and ends (the white space just after each) in a stretch, as
 // offsets from its first byte, which counts as following white space.
 constexpr std::size_t kMostMarks = kStretch + 16;
-std::uint32_t token_start[kMostMarks], token_end[kMostMarks];
+std::uint32_t stretch_starts[kMostMarks], stretch_ends[kMostMarks];
 
 // Classifies size bytes (a multiple of kBlock) from p; returns how many tokens
-// end within them (their starts are in token_start, their ends in token_end).
+// end within them (their starts are in stretch_starts, their ends in stretch_ends).
 std::uint32_t find_tokens(const char *p, std::size_t size) {
   std::uint32_t starts = 0, ends = 0;
   std::uint64_t space_before = 1; // the byte before p, taken as white space
@@ -83,8 +83,8 @@ std::uint32_t find_tokens(const char *p, std::size_t size) {
     const std::uint64_t space = space_mask(p + at);
     const std::uint64_t previous = space << 1 | space_before;
     const auto base = static_cast<std::uint32_t>(at);
-    starts += flatten(base, ~space & previous, token_start + starts);
-    ends += flatten(base, space & ~previous, token_end + ends);
+    starts += flatten(base, ~space & previous, stretch_starts + starts);
+    ends += flatten(base, space & ~previous, stretch_ends + ends);
     space_before = space >> 63;
   }
   return ends;
@@ -163,7 +163,7 @@ struct Stretch {
 
 bool resumable() {
   return stretch.generation == generation &&
-         pos == stretch.base + (stretch.next == 0 ? 0 : token_end[stretch.next - 1]);
+         pos == stretch.base + (stretch.next == 0 ? 0 : stretch_ends[stretch.next - 1]);
 }
 
 // Reads whole records of `fields` tokens from the buffer, as many as convert takes
@@ -184,14 +184,14 @@ std::size_t read_runs(std::size_t count, Convert convert) {
     std::uint32_t t = stretch.next;
     bool stopped = false; // at a record that is not in short form
     for (; t + fields <= stretch.tokens && n < count; t += fields, ++n)
-      if (!convert(n, p, token_start + t, token_end + t)) {
+      if (!convert(n, p, stretch_starts + t, stretch_ends + t)) {
         stopped = true;
         break;
       }
     const bool took = t > stretch.next;
     if (took) {
-      token = before + stretch.base + token_start[t - 1];
-      pos = stretch.base + token_end[t - 1];
+      token = before + stretch.base + stretch_starts[t - 1];
+      pos = stretch.base + stretch_ends[t - 1];
       stretch.next = t;
     }
     if (stopped || (fresh && !took))

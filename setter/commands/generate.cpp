@@ -22,6 +22,9 @@ Families:
               longest parent chain, and the portal (0, N-1) then walks it
   duplicates  pairs joined several times, the later portal sometimes the dearer,
               yet the least total the same with the portals a plan can name
+  dear-copies a cheap tree whose every pair is joined again, earlier, by a dear
+              portal, and middling portals elsewhere: pricing a pair by its
+              earlier portal leads to a dearer plan (needs N >= 3)
   loops       a connected graph, the rest of M loops (both ends one island)
   negative    random, with negative costs and rates (default --ec -1000..1000,
               --er -10..10)

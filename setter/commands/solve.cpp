@@ -9,6 +9,7 @@
 #include "instance/tables.h"
 #include "setter/commands/commands.h"
 #include "setter/validation/instance_file.h"
+#include "setter/validation/solution.h"
 #include "setter/validation/soundness.h"
 #include "setter/validation/text_file.h"
 
@@ -28,15 +29,6 @@ by several portals where the one a plan can name changes the least total at
 t = 0 or t = T); nothing is written to standard output then, and one line
 "INSTANCE:LINE:COLUMN: why" to standard error. 2 for a usage error.
 )";
-
-std::string plan_text(std::int32_t t) {
-  std::vector<std::int32_t> taken;
-  nameable_mst(t, &taken);
-  std::string text = std::to_string(t) + " " + std::to_string(taken.size()) + "\n";
-  for (std::int32_t p : taken)
-    text += std::to_string(es[p]) + " " + std::to_string(et[p]) + "\n";
-  return text;
-}
 
 } // namespace
 
@@ -77,7 +69,7 @@ int solve_command(int argc, char **argv) {
     std::fprintf(stderr, "%s\n", report_at_token(instance, text, first.token, first.what).c_str());
     return EXIT_DEFECT;
   }
-  if (plan && !write_text(plan, plan_text(s.best.t))) {
+  if (plan && !write_text(plan, optimal_plan(s.best))) {
     std::fprintf(stderr, "%s: 無法寫入方案檔\n", plan);
     return EXIT_DEFECT;
   }

@@ -267,6 +267,47 @@ std::string peak(const Shape &s, Random &r, std::vector<Record> &out, bool late)
   return {};
 }
 
+// A cheap tree whose every pair is also joined, earlier in the file, by a dear
+// portal, and portals of middling cost on other pairs; one shared rate keeps the
+// order at every t. The optimum is the tree; pricing a pair by its earlier portal
+// makes the middling portals look cheaper, and a plan that takes one is dearer.
+std::string dear_copies(const Shape &s, Random &r, std::vector<Record> &out) {
+  if (s.n < 3 || s.m < 2 * (s.n - 1) + 1)
+    return "needs N >= 3 and M >= 2(N-1) + 1";
+  if (s.m - 2 * (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
+    return "M exceeds the pairs of N islands";
+  const std::int64_t third = (s.ec_high - s.ec_low) / 3;
+  const std::int64_t cheap_high = s.ec_low + third, middle_low = cheap_high + 1, middle_high = s.ec_low + 2 * third,
+                     dear_low = middle_high + 1;
+  if (!grid_holds(s.ec_low, cheap_high, s.ec_unit) || !grid_holds(middle_low, middle_high, s.ec_unit) ||
+      !grid_holds(dear_low, s.ec_high, s.ec_unit))
+    return "--ec range too narrow for three bands of costs";
+  spanning_tree(s, r, out, [&] { return on_grid(r, s.ec_low, cheap_high, s.ec_unit); });
+  const std::size_t tree = out.size();
+  for (std::size_t i = 0; i < tree; ++i)
+    out.push_back({out[i].a, out[i].b, on_grid(r, dear_low, s.ec_high, s.ec_unit), 0});
+  distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), [&] { return on_grid(r, middle_low, middle_high, s.ec_unit); });
+  const std::int64_t rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
+  for (Record &rec : out)
+    rec.rate = rate;
+  std::vector<std::size_t> order(out.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  shuffle(r, order);
+  std::vector<std::size_t> slot_of(out.size());
+  for (std::size_t slot = 0; slot < order.size(); ++slot)
+    slot_of[order[slot]] = slot;
+  for (std::size_t i = 0; i < tree; ++i) // each copy before its tree portal
+    if (slot_of[tree + i] > slot_of[i])
+      std::swap(order[slot_of[i]], order[slot_of[tree + i]]);
+  std::vector<Record> placed;
+  for (std::size_t i : order)
+    placed.push_back(out[i]);
+  out = std::move(placed);
+  random_orientation(r, out);
+  return {};
+}
+
 // Every portal changes at one shared rate, so Kruskal takes the same tree at every
 // t and the least total is linear in t. X is set against the costs: where they
 // fall (rise) with t, X outweighs their fall (rise) and the optimum is at 0 (T),
@@ -291,8 +332,9 @@ std::string x_decides(Shape &s, Random &r, std::vector<Record> &out) {
 
 } // namespace
 
-const char *const kFamilies[] = {"random",    "chain",     "duplicates", "loops",     "negative",  "best-at-0",
-                                 "best-at-T", "ties",      "peak-late",  "peak-early", "x-decides", nullptr};
+const char *const kFamilies[] = {"random",    "chain",     "duplicates", "dear-copies", "loops",     "negative",
+                                 "best-at-0", "best-at-T", "ties",       "peak-late",   "peak-early", "x-decides",
+                                 nullptr};
 
 std::string build_family(Shape &s, Random &r, std::vector<Record> &records) {
   records.clear();
@@ -313,6 +355,8 @@ std::string build_family(Shape &s, Random &r, std::vector<Record> &records) {
     return peak(s, r, records, f == "peak-late");
   if (f == "x-decides")
     return x_decides(s, r, records);
+  if (f == "dear-copies")
+    return dear_copies(s, r, records);
   if (f == "best-at-0" && (s.er_high > 0 || s.x <= 0 || s.t < 1))
     return "needs --er HI <= 0, X > 0 and T >= 1";
   if (f == "best-at-T" && (s.er_low <= 0 || s.n < 2 || s.t < 1 || s.x >= (s.n - 1) * s.er_low))

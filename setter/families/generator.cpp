@@ -90,6 +90,8 @@ void apply_family_defaults(Options &o) {
   if (o.m < 0) {
     const bool distinct = o.family != "duplicates" && o.family != "loops";
     o.m = std::min(2 * o.n, distinct ? (o.n - 1) + o.n * (o.n - 1) / 2 - (o.n - 1) : 2 * o.n);
+    if (o.family == "dear-copies") // the tree, its copies, and middling portals as many as pairs allow
+      o.m = 2 * (o.n - 1) + std::min(o.n, o.n * (o.n - 1) / 2 - (o.n - 1));
     o.m = std::min<std::int64_t>(std::max<std::int64_t>(o.m, o.n - 1), MAXN);
   }
 }

@@ -18,10 +18,10 @@ std::string report_at(const std::string &name, std::string_view text, std::uint6
   return located(name, position_of(map_text(text), offset), what);
 }
 
-std::string report_at_token(const std::string &name, std::string_view text, std::uint64_t token,
+std::string report_at_token(const std::string &name, std::string_view text, std::uint64_t index,
                             const std::string &what) {
   const TextMap map = map_text(text);
-  return located(name, position_of(map, token_start(map, token)), what);
+  return located(name, position_of(map, token_start(map, index)), what);
 }
 
 std::string plain_decimal(double v) {

@@ -13,8 +13,8 @@ bool load_instance_text(std::string_view text, Defect &defect);
 // "name:line:column: what" for the byte at offset in text.
 std::string report_at(const std::string &name, std::string_view text, std::uint64_t offset, const std::string &what);
 
-// "name:line:column: what" for the token-th (0-based) token of text.
-std::string report_at_token(const std::string &name, std::string_view text, std::uint64_t token,
+// "name:line:column: what" for the index-th (0-based) token of text.
+std::string report_at_token(const std::string &name, std::string_view text, std::uint64_t index,
                             const std::string &what);
 
 // v in plain decimal notation, the shortest text that reads back to v bit for bit.

@@ -9,7 +9,7 @@
 namespace {
 
 // Bytes a quick check may read past the end of a line.
-constexpr std::size_t kOverread = 32;
+constexpr std::size_t kLineOverread = 32;
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -243,7 +243,7 @@ std::vector<Defect> instance_layout(std::string_view text) {
       out.push_back({line.start, "最後一筆傳送門資料之後還有內容"});
       return out;
     }
-    const bool may_overread = text.size() - line.start - line.text.size() >= kOverread;
+    const bool may_overread = text.size() - line.start - line.text.size() >= kLineOverread;
     const std::size_t fields = check_line(line, header_seen ? kRecord : kHeader, 4, may_overread, out);
     if (fields == 0)
       continue; // a blank line holds no record

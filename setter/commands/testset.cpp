@@ -1,0 +1,58 @@
+// setter testset DIR [--seed S]: the default test set, written whole.
+#include <cstdio>
+#include <string>
+
+#include "setter/commands/commands.h"
+#include "setter/packaging/testset.h"
+
+namespace {
+
+constexpr char kHelp[] = R"(usage: setter testset DIR [--seed S]
+
+Writes a complete test set into DIR (which must not exist, or be empty); the
+same arguments give the same bytes:
+  DIR/sample/1.*      the example of the problem statement
+  DIR/secret/NAME.*   generated tests: many with N <= 10, every family at
+                      N = 1000, and the largest (N = M = 262144)
+Each test is NAME.in (the instance), NAME.ans (an optimal plan), NAME.total (the
+least total) and NAME.desc (the "setter generate" command that made it). Every
+test keeps the statement's bounds and passes "setter validate". The folder
+appears only when every test is written. Progress goes to standard error.
+
+Exit status 0 when written, 1 when it cannot be, 2 for a usage error.
+)";
+
+} // namespace
+
+int testset_command(int argc, char **argv) {
+  std::string dir, seed = "1";
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(kHelp, stdout);
+      return EXIT_DONE;
+    }
+    if (arg == "--seed" && i + 1 < argc)
+      seed = argv[++i];
+    else if (!arg.empty() && arg[0] != '-' && dir.empty())
+      dir = arg;
+    else {
+      std::fprintf(stderr, "setter testset: unexpected argument '%s'\nsee setter testset --help\n", argv[i]);
+      return EXIT_USAGE;
+    }
+  }
+  if (dir.empty()) {
+    std::fputs("setter testset: no DIR given\nsee setter testset --help\n", stderr);
+    return EXIT_USAGE;
+  }
+  const std::string error = write_testset(dir, seed, [](const std::string &name) {
+    std::fprintf(stderr, "\rwriting %-40s", name.c_str());
+  });
+  std::fputs("\n", stderr);
+  if (!error.empty()) {
+    std::fprintf(stderr, "setter testset: %s\n", error.c_str());
+    return EXIT_DEFECT;
+  }
+  std::fprintf(stderr, "wrote %s\n", dir.c_str());
+  return EXIT_DONE;
+}

@@ -1,0 +1,11 @@
+// The statement's bounds.
+#include "setter/packaging/problem.h"
+
+Bounds statement_bounds() {
+  Bounds b;
+  b.t.high = 1e6;
+  b.x = {-1e6, 1e6, "--x"};
+  b.ec = {-1e6, 1e6, "--ec"};
+  b.er = {-1e3, 1e3, "--er"};
+  return b;
+}
