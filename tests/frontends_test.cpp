@@ -233,19 +233,4 @@ TEST(FrontEnds, TestlibEscapesTheResultAndFailsOnABadCall) {
   }
 }
 
-// The Kattis problem package as the build assembles it: its build script
-// compiles the single file, and the validator accepts the example's optimal plan.
-TEST(FrontEnds, KattisProblemPackage) {
-  const std::string folder = PACKAGE_DIR, validator = folder + "/output_validators/portal_validator";
-  const std::string work = fresh_dir();
-  fs::copy(validator, work);
-  ASSERT_EQ(std::system(("cd " + work + " && ./build").c_str()), 0);
-  const std::string feedback = fresh_dir();
-  Ran r = run_program(work + "run", {folder + "/data/secret/1.in", folder + "/data/secret/1.ans", feedback},
-                      EXAMPLES_DIR "/plan.txt");
-  EXPECT_EQ(r.status, 42);
-  EXPECT_EQ(files_in(feedback).at("teammessage.txt"), message::optimal);
-  fs::remove_all(work);
-}
-
 } // namespace

@@ -13,6 +13,7 @@ Prepares and proves a test set for the checker:
   setter solve tests/07.in > tests/07.ans           write its answer file
   setter validate tests/07.in tests/07.ans          prove both sound
   setter testset DIR                                write a whole test set
+  setter package kattis DIR OUT                     a judge's package from it
 
 "setter COMMAND --help" tells more about each command. Reports of defects name
 FILE:LINE:COLUMN and are in the language of the checker's own failure reports.
@@ -40,6 +41,8 @@ int main(int argc, char **argv) {
     return generate_command(argc - 1, argv + 1);
   if (std::strcmp(command, "testset") == 0)
     return testset_command(argc - 1, argv + 1);
+  if (std::strcmp(command, "package") == 0)
+    return package_command(argc - 1, argv + 1);
   std::fprintf(stderr, "setter: unknown command '%s'\n%s", command, kHelp);
   return EXIT_USAGE;
 }

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr char kHelp[] = R"(usage: setter validate INSTANCE [ANSWER] [--n LO..HI] [--m LO..HI] [--t LO..HI]
-                       [--x LO..HI] [--ec LO..HI] [--er LO..HI]
+                       [--x LO..HI] [--ec LO..HI] [--er LO..HI] [--decimals D]
 
 Checks one test before a contest and reports every defect found on standard
 error, one per line, as FILE:LINE:COLUMN: message. Exit status 0 when the test
@@ -34,6 +34,7 @@ tolerance to the least total over t in 0..T.
 Bounds from the problem statement, inclusive (integers for --n, --m and --t,
 reals for the others); by default the checker's capacities:
   --n 1..262144   --m 0..262144   --t 0..2147483647   --x, --ec, --er any finite
+--decimals D allows at most D digits after the point of X, ec and er [any].
 )";
 
 constexpr std::size_t kMostReports = 100;
@@ -49,6 +50,12 @@ bool parse_range(const char *text, Range &range, bool integer) {
   const std::size_t dots = s.find("..");
   return dots != std::string_view::npos && parse_number(s.substr(0, dots), range.low, integer) &&
          parse_number(s.substr(dots + 2), range.high, integer) && range.low <= range.high;
+}
+
+bool parse_count(const char *text, std::int64_t &value) {
+  const char *end = text + std::strlen(text);
+  auto [ptr, ec] = std::from_chars(text, end, value);
+  return ec == std::errc() && ptr == end && value >= 0 && value <= 20;
 }
 
 void print(const std::vector<std::string> &reports) {
@@ -85,6 +92,16 @@ int validate_command(int argc, char **argv) {
         taken = true;
         ++i;
       }
+    if (arg == "--decimals") {
+      std::int64_t most = -1;
+      if (i + 1 >= argc || !parse_count(argv[i + 1], most)) {
+        std::fputs("setter validate: --decimals needs a whole number 0..20\n", stderr);
+        return EXIT_USAGE;
+      }
+      bounds.most_decimals = static_cast<int>(most);
+      taken = true;
+      ++i;
+    }
     if (!taken && (arg.empty() || arg[0] != '-' || arg == "-") && files.size() < 2)
       files.push_back(argv[i]);
     else if (!taken) {

@@ -7,5 +7,6 @@ Bounds statement_bounds() {
   b.x = {-1e6, 1e6, "--x"};
   b.ec = {-1e6, 1e6, "--ec"};
   b.er = {-1e3, 1e3, "--er"};
+  b.most_decimals = 6;
   return b;
 }

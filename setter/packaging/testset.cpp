@@ -2,12 +2,10 @@
 #include "setter/packaging/testset.h"
 
 #include <filesystem>
-#include <system_error>
 
-#include "files/output_file.h"
-#include "instance/tables.h"
 #include "setter/families/generator.h"
 #include "setter/packaging/embedded.h"
+#include "setter/packaging/folder.h"
 #include "setter/packaging/problem.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/solution.h"
@@ -24,16 +22,16 @@ const char *const kEveryFamily[] = {"random",    "chain",     "duplicates", "dea
 // error set, when the instance is not a sound test.
 bool write_test(const fs::path &folder, const std::string &name, const std::string &text, const std::string &desc,
                 std::string &error) {
-  instance_reset();
   const Checked checked = validate_instance(text, name + ".in", statement_bounds());
   if (!checked.reports.empty() || !checked.solvable) {
     error = "test " + name + " is not sound: " + (checked.reports.empty() ? "no optimal plan" : checked.reports[0]);
     return false;
   }
-  const std::string base = (folder / name).string();
-  if (!write_text(base + ".in", text) || !write_text(base + ".ans", optimal_plan(checked.best)) ||
-      !write_text(base + ".total", plain_decimal(checked.best.total) + "\n") || !write_text(base + ".desc", desc)) {
-    error = "cannot write " + base + ".*";
+  const fs::path base = folder / name;
+  if (!put_file(base.string() + ".in", text) || !put_file(base.string() + ".ans", optimal_plan(checked.best)) ||
+      !put_file(base.string() + ".total", plain_decimal(checked.best.total) + "\n") ||
+      !put_file(base.string() + ".desc", desc)) {
+    error = "cannot write " + base.string() + ".*";
     return false;
   }
   return true;
@@ -80,36 +78,20 @@ std::vector<TestSpec> default_tests(const std::string &seed) {
 
 std::string write_testset(const std::string &dir, const std::string &seed,
                           const std::function<void(const std::string &)> &progress) {
-  std::error_code failure;
-  const fs::path target = fs::path(dir).lexically_normal();
-  if (fs::exists(target, failure) && !(fs::is_directory(target, failure) && fs::is_empty(target, failure)))
-    return dir + ": exists and is not an empty folder";
-  const fs::path partial = target.string() + ".partial";
-  fs::remove_all(partial, failure);
-  if (!fs::create_directories(partial / "sample", failure) || !fs::create_directories(partial / "secret", failure))
-    return partial.string() + ": cannot create the folder";
-  std::string error;
-  progress("sample 1");
-  if (!write_test(partial / "sample", "1", embedded("examples/instance.txt"),
-                  "The example of the problem statement.\n", error)) {
-    fs::remove_all(partial, failure);
-    return error;
-  }
-  for (const TestSpec &test : default_tests(seed)) {
-    progress(test.name);
-    std::string text;
-    if (std::string why = generate_instance(test.args, text); !why.empty())
-      error = "test " + test.name + ": " + why;
-    if (!error.empty() || !write_test(partial / "secret", test.name, text, command_of(test.args) + "\n", error)) {
-      fs::remove_all(partial, failure);
+  return write_folder(dir, [&](const fs::path &root) {
+    std::string error;
+    progress("sample 1");
+    if (!write_test(root / "sample", "1", embedded("examples/instance.txt"), "The example of the problem statement.\n",
+                    error))
       return error;
+    for (const TestSpec &test : default_tests(seed)) {
+      progress(test.name);
+      std::string text;
+      if (std::string why = generate_instance(test.args, text); !why.empty())
+        return "test " + test.name + ": " + why;
+      if (!write_test(root / "secret", test.name, text, command_of(test.args) + "\n", error))
+        return error;
     }
-  }
-  fs::remove(target, failure); // an empty folder, if any
-  fs::rename(partial, target, failure);
-  if (failure) {
-    fs::remove_all(partial, failure);
-    return dir + ": cannot put the finished folder in place";
-  }
-  return {};
+    return std::string();
+  });
 }

@@ -4,10 +4,12 @@
 #include <charconv>
 
 #include "instance/loader.h"
+#include "instance/tables.h"
 #include "reader/position.h"
 #include "reader/reader.h"
 
 bool load_instance_text(std::string_view text, Defect &defect) {
+  instance_reset();
   input_bind_text(text);
   defect = {0, load_instance()};
   defect.offset = input_token_offset();

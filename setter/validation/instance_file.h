@@ -6,7 +6,8 @@
 
 #include "setter/validation/layout.h"
 
-// Loads the instance held in text as the checker loads it. On a defect returns
+// Loads the instance held in text as the checker loads it, in place of any
+// instance loaded before. On a defect returns
 // false with the loader's description and the offset of the token at fault.
 bool load_instance_text(std::string_view text, Defect &defect);
 

@@ -44,6 +44,26 @@ void check_bounds(const Bounds &b, std::vector<Pending> &pending) {
   }
 }
 
+// Reals (X, and every ec and er) with more digits after the point than allowed.
+void check_decimals(std::string_view text, int most, std::vector<Pending> &pending) {
+  std::uint64_t token = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto is_space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    if (is_space(text[i])) {
+      ++i;
+      continue;
+    }
+    const std::size_t start = i;
+    while (i < text.size() && !is_space(text[i]))
+      ++i;
+    const bool real = token == 3 || (token >= 4 && (token - 4) % 4 >= 2);
+    const std::size_t point = text.substr(start, i - start).find('.');
+    if (real && point != std::string_view::npos && i - start - point - 1 > static_cast<std::size_t>(most))
+      pending.push_back({false, start, "實數的小數點後超過 " + std::to_string(most) + " 位（--decimals）"});
+    ++token;
+  }
+}
+
 } // namespace
 
 Checked validate_instance(std::string_view text, const std::string &name, const Bounds &bounds) {
@@ -52,6 +72,8 @@ Checked validate_instance(std::string_view text, const std::string &name, const 
   const std::vector<Defect> layout = instance_layout(text);
   for (const Defect &d : layout)
     pending.push_back({false, d.offset, d.what});
+  if (bounds.most_decimals >= 0)
+    check_decimals(text, bounds.most_decimals, pending);
   Defect load;
   if (!load_instance_text(text, load)) {
     bool same_place = false; // the layout has already said what is wrong there

@@ -20,6 +20,7 @@ struct Bounds {
   static constexpr double kLargest = std::numeric_limits<double>::max();
   Range n{1, MAXN, "--n"}, m{0, MAXN, "--m"}, t{0, 2147483647.0, "--t"};
   Range x{-kLargest, kLargest, "--x"}, ec{-kLargest, kLargest, "--ec"}, er{-kLargest, kLargest, "--er"};
+  int most_decimals = -1; // digits after the point of X, ec and er (--decimals); -1: any number
 };
 
 // What validating an instance found.

@@ -1,0 +1,23 @@
+// A Kattis problem package in the legacy format, from a test set.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "setter/packaging/testset_files.h"
+
+// What problem.yaml says of the problem.
+struct ProblemInfo {
+  std::string name = "Portal Plan";
+  std::string source = "Portal Plan problem setters";
+  std::string license = "cc by-sa";
+  std::string rights_owner = "Portal Plan problem setters";
+  int memory_mib = 1024;
+};
+
+// Writes the package for tests (checked already) into the folder out, whose last
+// component is the problem's short name: problem.yaml, the statement, data/, the
+// input and output validators as single sources with build scripts, and the
+// solutions under submissions/. The folder appears whole or not at all. Returns
+// an empty string, or what went wrong.
+std::string write_kattis_package(const std::vector<TestFiles> &tests, const std::string &out, const ProblemInfo &info);

@@ -1,0 +1,63 @@
+// Reading and checking a test set before it is packaged.
+#include "setter/packaging/testset_files.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "judge/verdict.h"
+#include "setter/packaging/problem.h"
+#include "setter/validation/judging.h"
+#include "setter/validation/text_file.h"
+#include "setter/validation/validation.h"
+
+namespace fs = std::filesystem;
+
+std::string list_testset(const std::string &dir, std::vector<TestFiles> &tests) {
+  tests.clear();
+  std::error_code failure;
+  for (const char *folder : {"sample", "secret"}) {
+    const fs::path path = fs::path(dir) / folder;
+    if (!fs::is_directory(path, failure))
+      return dir + ": not a test set (no folder " + folder + "/; see setter testset)";
+    std::vector<TestFiles> found;
+    for (const auto &entry : fs::directory_iterator(path, failure)) {
+      if (entry.path().extension() != ".in")
+        continue;
+      const std::string base = (entry.path().parent_path() / entry.path().stem()).string();
+      if (!fs::is_regular_file(base + ".ans", failure))
+        return base + ".in: no " + entry.path().stem().string() + ".ans beside it";
+      found.push_back({entry.path().stem().string(), folder, base, fs::is_regular_file(base + ".total", failure),
+                       fs::is_regular_file(base + ".desc", failure)});
+    }
+    std::sort(found.begin(), found.end(), [](const TestFiles &a, const TestFiles &b) { return a.name < b.name; });
+    tests.insert(tests.end(), found.begin(), found.end());
+  }
+  if (tests.empty())
+    return dir + ": the test set holds no test";
+  return {};
+}
+
+std::string check_testset(const std::vector<TestFiles> &tests, const std::function<void(const std::string &)> &progress) {
+  for (const TestFiles &test : tests) {
+    progress(test.folder + "/" + test.name);
+    std::string text;
+    if (std::string error = read_text_file(test.base + ".in", text); !error.empty())
+      return test.base + ".in: " + error;
+    const Checked checked = validate_instance(text, test.base + ".in", statement_bounds());
+    if (!checked.reports.empty())
+      return checked.reports.front();
+    if (!checked.solvable)
+      return test.base + ".in: no plan is optimal";
+    // The plan judged against the least total proves both; with no total, the
+    // plan judged against itself proves it is acceptable.
+    const std::string answer = test.base + (test.has_total ? ".total" : ".ans");
+    const Outcome o = judge_in_process(test.base + ".in", answer, test.base + ".ans",
+                                       test.has_total ? AnswerForms::total : AnswerForms::total_or_plan);
+    if (o.failed)
+      return test.base + ".ans: " + o.failure;
+    if (o.code != OPTIMAL)
+      return test.base + ".ans: the plan is not optimal: " + o.message;
+  }
+  return {};
+}

@@ -1,0 +1,23 @@
+// A test set on disk, as setter testset writes it: sample/ and secret/ of
+// NAME.in with NAME.ans (an optimal plan), NAME.total and NAME.desc.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+struct TestFiles {
+  std::string name;   // NAME
+  std::string folder; // "sample" or "secret"
+  std::string base;   // the path without extension: base + ".in", ".ans", ...
+  bool has_total, has_desc;
+};
+
+// Lists the tests of the set at dir, samples first, each folder in name order;
+// fills tests and returns an empty string, or why dir is not a test set.
+std::string list_testset(const std::string &dir, std::vector<TestFiles> &tests);
+
+// Checks every test as a judge relies on it: the instance keeps the statement's
+// bounds and layout and admits an optimal plan, the .ans plan is optimal, and
+// the .total (where there is one) is the least total. progress is told each
+// test's name. Returns an empty string, or the first test's defects.
+std::string check_testset(const std::vector<TestFiles> &tests, const std::function<void(const std::string &)> &progress);

@@ -1,0 +1,183 @@
+// The default test set and the Kattis package written from it, through the
+// setter binary: reproducible bytes, every file in place, validators that build
+// with their own scripts and judge as Kattis expects, and nothing half-written.
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/binary.h"
+#include "support/files.h"
+#include "support/judges.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Folders made here, removed when the tests end: a test set is some 30 MB.
+struct Made {
+  std::vector<std::string> folders;
+  ~Made() {
+    for (const std::string &f : folders)
+      fs::remove_all(f);
+  }
+} made;
+
+std::string fresh_path(const char *name) {
+  made.folders.push_back(fresh_dir());
+  return (fs::path(made.folders.back()) / name).string();
+}
+
+// Every file under dir, by relative path, with its bytes.
+Files tree(const std::string &dir) {
+  Files files;
+  for (const auto &entry : fs::recursive_directory_iterator(dir))
+    if (entry.is_regular_file())
+      files[fs::relative(entry.path(), dir).string()] = bytes_of(entry.path().string());
+  return files;
+}
+
+// A test set and its package, written once for the whole file.
+struct Written {
+  std::string set, package;
+};
+
+const Written &written() {
+  static Written w;
+  if (w.set.empty()) {
+    w.set = fresh_path("set");
+    w.package = fresh_path("portalplan");
+    EXPECT_EQ(run_program(kSetter, {"testset", w.set}).status, 0);
+    Ran r = run_program(kSetter, {"package", "kattis", w.set, w.package});
+    EXPECT_EQ(r.status, 0) << r.err;
+  }
+  return w;
+}
+
+TEST(TestSet, TheSameSeedGivesTheSameBytes) {
+  const std::string again = fresh_path("again"), other = fresh_path("other");
+  ASSERT_EQ(run_program(kSetter, {"testset", again}).status, 0);
+  ASSERT_EQ(run_program(kSetter, {"testset", other, "--seed", "2"}).status, 0);
+  const Files first = tree(written().set), second = tree(again), third = tree(other);
+  EXPECT_EQ(first, second);
+  EXPECT_NE(first, third);
+  std::set<std::string> extensions;
+  for (const auto &[name, bytes] : first)
+    extensions.insert(fs::path(name).extension().string());
+  EXPECT_EQ(extensions, (std::set<std::string>{".in", ".ans", ".total", ".desc"}));
+  EXPECT_EQ(first.at("sample/1.in"), bytes_of(EXAMPLES_DIR "/instance.txt"));
+  EXPECT_EQ(first.at("secret/01-one-island.desc"), "setter generate random --n 1 --m 0 --t 5 --seed 1-1\n");
+  // Each .desc remakes its .in.
+  const std::string desc = first.at("secret/13-dear-copies-n4.desc");
+  std::vector<std::string> args;
+  for (std::size_t at = std::string("setter ").size(), end; at < desc.size(); at = end + 1)
+    args.push_back(desc.substr(at, (end = desc.find_first_of(" \n", at)) - at));
+  EXPECT_EQ(run_program(kSetter, args).out, first.at("secret/13-dear-copies-n4.in"));
+}
+
+TEST(TestSet, RefusesAFolderInUse) {
+  const std::string dir = fresh_path("in-use") + "/";
+  fs::create_directories(dir);
+  const std::string inside = dir + "kept.txt";
+  ASSERT_EQ(std::system(("echo kept > " + inside).c_str()), 0);
+  Ran r = run_program(kSetter, {"testset", dir});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("exists and is not an empty folder"), std::string::npos) << r.err;
+  EXPECT_EQ(tree(dir), (Files{{"kept.txt", "kept\n"}}));
+}
+
+TEST(KattisPackage, EveryFileInPlace) {
+  const Files package = tree(written().package), set = tree(written().set);
+  std::size_t tests = 0;
+  for (const auto &[name, bytes] : set) {
+    const std::string extension = fs::path(name).extension().string();
+    if (extension == ".total")
+      EXPECT_EQ(package.count("data/" + name), 0u);
+    else {
+      EXPECT_EQ(package.at("data/" + name), bytes) << name;
+      tests += extension == ".in";
+    }
+  }
+  std::set<std::string> rest;
+  for (const auto &[name, bytes] : package)
+    if (name.rfind("data/", 0) != 0)
+      rest.insert(name);
+  EXPECT_EQ(rest, (std::set<std::string>{
+                      "problem.yaml", "problem_statement/problem.en.tex",
+                      "input_validators/portal_input/build", "input_validators/portal_input/input-validator.cpp",
+                      "output_validators/portal_validator/build", "output_validators/portal_validator/checker-kattis.cpp",
+                      "submissions/accepted/model.cpp", "submissions/wrong_answer/always_end.cpp",
+                      "submissions/wrong_answer/always_zero.cpp", "submissions/wrong_answer/earlier_duplicate.cpp",
+                      "submissions/wrong_answer/negative_as_zero.cpp", "submissions/wrong_answer/ternary_search.cpp",
+                      "submissions/wrong_answer/truncated_costs.cpp", "submissions/wrong_answer/without_tx.cpp"}));
+  EXPECT_GT(tests, 50u);
+  EXPECT_NE(package.at("problem.yaml").find("\nvalidation: custom\n"), std::string::npos);
+  EXPECT_NE(package.at("problem.yaml").find("\nlicense: cc by-sa\n"), std::string::npos);
+  EXPECT_EQ(package.at("problem_statement/problem.en.tex").rfind("\\problemname{Portal Plan}\n", 0), 0u);
+  EXPECT_EQ(package.at("submissions/accepted/model.cpp"), bytes_of(SOLUTIONS_SOURCE_DIR "/accepted/model.cpp"));
+}
+
+// Both validators built by their own scripts, as Kattis builds them: the input
+// validator passes every test and rejects each perturbation that the Kattis
+// verifier tries; the output validator accepts every test's answer plan.
+TEST(KattisPackage, ValidatorsBuildAndJudge) {
+  const std::string package = written().package;
+  for (const char *folder : {"/input_validators/portal_input", "/output_validators/portal_validator"})
+    ASSERT_EQ(std::system(("cd " + package + folder + " && ./build").c_str()), 0) << folder;
+  const std::string input = package + "/input_validators/portal_input/run",
+                    output = package + "/output_validators/portal_validator/run";
+  for (const auto &entry : fs::recursive_directory_iterator(package + "/data")) {
+    if (entry.path().extension() != ".in")
+      continue;
+    const std::string in = entry.path().string(), ans = fs::path(in).replace_extension(".ans").string();
+    SCOPED_TRACE(in);
+    EXPECT_EQ(run_program(input, {}, in).status, 42);
+    const std::string feedback = fresh_dir();
+    EXPECT_EQ(run_program(output, {in, ans, feedback}, ans).status, 42);
+    fs::remove_all(feedback);
+  }
+  const std::string sample = bytes_of(package + "/data/sample/1.in");
+  const struct {
+    const char *name;
+    std::string text;
+  } perturbed[] = {
+      {"empty", ""},
+      {"extra space", " " + sample},
+      {"space before a line end", "4 5 3 2 \n" + sample.substr(sample.find('\n') + 1)},
+      {"doubled newline", "4 5 3 2\n\n" + sample.substr(sample.find('\n') + 1)},
+      {"leading zeros", "04 5 3 2\n" + sample.substr(sample.find('\n') + 1)},
+      {"trailing zeros of a real", "4 5 3 2\n0 1 10.00000000000 2\n" + sample.substr(sample.find("1 2 8"))},
+      {"carriage returns", "4 5 3 2\r\n" + sample.substr(sample.find('\n') + 1)},
+      {"no final newline", sample.substr(0, sample.size() - 1)},
+      {"junk after the end", sample + "junk\n"},
+      {"bytes", std::string("\x01\x02\xff", 3)},
+  };
+  for (const auto &p : perturbed) {
+    SCOPED_TRACE(p.name);
+    Ran r = run_program(input, {}, temp_file(p.text));
+    EXPECT_EQ(r.status, 43);
+    EXPECT_NE(r.err, "");
+  }
+}
+
+TEST(KattisPackage, ABrokenTestSetWritesNothing) {
+  const std::string set = fresh_path("broken"), out = fresh_path("portalplan");
+  ASSERT_EQ(run_program(kSetter, {"testset", set}).status, 0);
+  const std::string total = set + "/secret/02-t-zero.total";
+  ASSERT_EQ(std::system(("echo 1 > " + total).c_str()), 0);
+  Ran r = run_program(kSetter, {"package", "kattis", set, out});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("02-t-zero"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(out));
+  EXPECT_FALSE(fs::exists(out + ".partial"));
+  Ran misnamed = run_program(kSetter, {"package", "kattis", written().set, fresh_path("Portal-Plan")});
+  EXPECT_EQ(misnamed.status, 1);
+  Ran not_a_set = run_program(kSetter, {"package", "kattis", fresh_path("empty"), out});
+  EXPECT_EQ(not_a_set.status, 1);
+  EXPECT_NE(not_a_set.err.find("not a test set"), std::string::npos) << not_a_set.err;
+  EXPECT_EQ(run_program(kSetter, {"package", "zip", written().set, out}).status, 2);
+}
+
+} // namespace
