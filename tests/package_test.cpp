@@ -1,6 +1,7 @@
 // The default test set and the Kattis package written from it, through the
 // setter binary: reproducible bytes, every file in place, validators that build
 // with their own scripts and judge as Kattis expects, and nothing half-written.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -178,6 +179,79 @@ TEST(KattisPackage, ABrokenTestSetWritesNothing) {
   EXPECT_EQ(not_a_set.status, 1);
   EXPECT_NE(not_a_set.err.find("not a test set"), std::string::npos) << not_a_set.err;
   EXPECT_EQ(run_program(kSetter, {"package", "zip", written().set, out}).status, 2);
+}
+
+// The CMS task folder holds what italy_yaml reads, nothing left to defaults that
+// would judge wrongly: standard input and output, every test, the samples
+// public, the checker in place and statically linked.
+TEST(CmsPackage, TheTaskFolderAsCmsReadsIt) {
+  const std::string out = fresh_path("portal_plan");
+  Ran r = run_program(kSetter, {"package", "cms", written().set, out, "--no-statement", "--time-limit", "1.5",
+                                "--memory-limit", "512", "--title", "Portals, 'again'"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const Files task = tree(out), set = tree(written().set);
+  std::vector<std::string> names; // the set's tests in order: the sample, then the secret ones by name
+  for (const auto &[name, bytes] : set)
+    if (fs::path(name).extension() == ".in")
+      names.push_back(fs::path(name).replace_extension().string());
+  std::stable_partition(names.begin(), names.end(), [](const std::string &n) { return n.rfind("sample/", 0) == 0; });
+  EXPECT_EQ(task.at("task.yaml"), "name: portal_plan\ntitle: 'Portals, ''again'''\nprimary_language: en\n"
+                                  "time_limit: 1.5\nmemory_limit: 512\nn_input: " +
+                                      std::to_string(names.size()) +
+                                      "\npublic_testcases: \"0\"\ninfile: \"\"\noutfile: \"\"\ntoken_mode: disabled\n"
+                                      "# The samples score nothing; the secret tests share 100 points, each scored\n"
+                                      "# by the checker (1, 0.3 or 0).\nscore_type: GroupSum\n"
+                                      "score_type_parameters: [[0, 1], [100, " +
+                                      std::to_string(names.size() - 1) + "]]\n");
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    SCOPED_TRACE(names[i]);
+    EXPECT_EQ(task.at("input/input" + std::to_string(i) + ".txt"), set.at(names[i] + ".in"));
+    EXPECT_EQ(task.at("output/output" + std::to_string(i) + ".txt"), set.at(names[i] + ".total"));
+  }
+  EXPECT_EQ(task.count("input/input" + std::to_string(names.size()) + ".txt"), 0u);
+  EXPECT_EQ(task.at("sol/model.cpp"), bytes_of(SOLUTIONS_SOURCE_DIR "/accepted/model.cpp"));
+  EXPECT_EQ(task.count("statement/statement.pdf"), 0u);
+  // The checker as CMS calls it: input, correct output, the contestant's output.
+  const std::string checker = out + "/check/checker";
+  EXPECT_EQ(fs::status(checker).permissions() & fs::perms::others_exec, fs::perms::others_exec);
+  Ran judged = run_program(checker, {out + "/input/input0.txt", out + "/output/output0.txt", written().set + "/sample/1.ans"});
+  EXPECT_EQ(judged.out, "1.000000\n");
+  EXPECT_EQ(judged.err, "輸出的建設方案為最佳方案。");
+}
+
+TEST(CmsPackage, RefusesWhatWouldJudgeWrongly) {
+  const std::string out = fresh_path("portalplan");
+  const struct {
+    const char *name;
+    std::vector<std::string> args;
+    const char *says;
+  } cases[] = {
+      {"dynamic checker", {"--no-statement", "--checker", "/bin/sh"}, "linked dynamically"},
+      {"missing checker", {"--no-statement", "--checker", "/nonexistent/checker"}, "cannot be opened"},
+      {"no pdflatex", {}, "pdflatex not found"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> args = {"PATH=/nonexistent", kSetter, "package", "cms", written().set, out};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    Ran r = run_program("/usr/bin/env", args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(out));
+  }
+  EXPECT_EQ(run_program(kSetter, {"package", "cms", written().set, fresh_path("Portal-Plan"), "--no-statement"}).status, 1);
+  EXPECT_EQ(run_program(kSetter, {"package", "cms", written().set, out, "--time-limit", "0"}).status, 2);
+  EXPECT_EQ(run_program(kSetter, {"package", "cms", written().set, out, "--memory-limit", "1.5"}).status, 2);
+}
+
+// With pdflatex on the machine, the statement is compiled into the folder.
+TEST(CmsPackage, TheStatementWhenPdflatexIsThere) {
+  if (std::system("command -v pdflatex > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "no pdflatex here";
+  const std::string out = fresh_path("portalplan");
+  Ran r = run_program(kSetter, {"package", "cms", written().set, out});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(bytes_of(out + "/statement/statement.pdf").substr(0, 5), "%PDF-");
 }
 
 } // namespace

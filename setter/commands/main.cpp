@@ -13,7 +13,8 @@ Prepares and proves a test set for the checker:
   setter solve tests/07.in > tests/07.ans           write its answer file
   setter validate tests/07.in tests/07.ans          prove both sound
   setter testset DIR                                write a whole test set
-  setter package kattis DIR OUT                     a judge's package from it
+  setter package kattis|cms DIR OUT                 a judge's package from it
+  setter verify DIR PROGRAM...                      run solutions over a test set
 
 "setter COMMAND --help" tells more about each command. Reports of defects name
 FILE:LINE:COLUMN and are in the language of the checker's own failure reports.
@@ -43,6 +44,8 @@ int main(int argc, char **argv) {
     return testset_command(argc - 1, argv + 1);
   if (std::strcmp(command, "package") == 0)
     return package_command(argc - 1, argv + 1);
+  if (std::strcmp(command, "verify") == 0)
+    return verify_command(argc - 1, argv + 1);
   std::fprintf(stderr, "setter: unknown command '%s'\n%s", command, kHelp);
   return EXIT_USAGE;
 }

@@ -1,22 +1,28 @@
 // setter package FORMAT DIR OUT: a judge's problem package from a test set.
+#include <charconv>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "setter/commands/commands.h"
+#include "setter/commands/progress.h"
+#include "setter/packaging/cms_package.h"
 #include "setter/packaging/kattis_package.h"
+#include "setter/packaging/programs.h"
 #include "setter/packaging/testset_files.h"
 
 namespace {
 
 constexpr char kHelp[] = R"(usage: setter package kattis DIR OUT [--name NAME] [--source TEXT]
                        [--license LICENSE] [--rights-owner TEXT]
+       setter package cms DIR OUT [--title TEXT] [--time-limit S] [--memory-limit MIB]
+                       [--checker PATH] [--no-statement]
 
-Writes a judge's problem package from the test set in DIR (as "setter testset"
+Writes a judge's problem package or task folder from the test set in DIR (as "setter testset"
 writes it) into the folder OUT, which must not exist, or be empty. Every test is
 checked first: its instance keeps the statement's bounds and layout, its .ans
 plan is optimal and its .total is the least total. The folder appears only when
-it is whole. Progress goes to standard error.
+it is whole. Progress shows on standard error when it is a terminal.
 
 kattis: a Kattis problem package in the legacy format; OUT's last folder is the
   problem's short name, [a-z0-9]+. It holds problem.yaml (validation: custom),
@@ -30,9 +36,26 @@ kattis: a Kattis problem package in the legacy format; OUT's last folder is the
     --license LICENSE    problem.yaml's licence, e.g. cc0, cc by [cc by-sa]
     --rights-owner TEXT  who holds the rights [Portal Plan problem setters]
 
+cms: a CMS task folder in the italy_yaml layout, for cmsImportTask; OUT's last
+  folder is the task's name, [a-z0-9_]+. It holds task.yaml (standard input and
+  output, tokens disabled, the samples first and public, GroupSum: the samples
+  0 points, the secret tests 100 in all), input/inputI.txt, output/outputI.txt
+  (each test's .total, the checker's answer file), check/checker, the statement
+  (statement/statement.pdf, by pdflatex) and sol/model.cpp.
+    --title TEXT         the task's title [Portal Plan]
+    --time-limit S       seconds per test [2]
+    --memory-limit MIB   whole MiB [1024]
+    --checker PATH       the statically linked checker [the one beside setter]
+    --no-statement       no statement (import with cmsImportTask --no-statement)
+
 Exit status 0 when written, 1 when a test is broken or the folder cannot be
 written, 2 for a usage error.
 )";
+
+bool parse_number(const std::string &text, double &value, double low, double high) {
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && ptr == text.data() + text.size() && value >= low && value <= high;
+}
 
 int usage_error(const std::string &why) {
   std::fprintf(stderr, "setter package: %s\nsee setter package --help\n", why.c_str());
@@ -44,6 +67,9 @@ int usage_error(const std::string &why) {
 int package_command(int argc, char **argv) {
   std::vector<std::string> positional;
   ProblemInfo info;
+  TaskInfo task;
+  task.checker = beside_setter("checker");
+  std::string time_limit, memory_limit;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -54,8 +80,14 @@ int package_command(int argc, char **argv) {
                          : arg == "--source"       ? &info.source
                          : arg == "--license"      ? &info.license
                          : arg == "--rights-owner" ? &info.rights_owner
+                         : arg == "--title"        ? &task.title
+                         : arg == "--time-limit"   ? &time_limit
+                         : arg == "--memory-limit" ? &memory_limit
+                         : arg == "--checker"      ? &task.checker
                                                    : nullptr;
-    if (value && i + 1 < argc)
+    if (arg == "--no-statement")
+      task.statement = false;
+    else if (value && i + 1 < argc)
       *value = argv[++i];
     else if (!value && !arg.empty() && arg[0] != '-' && positional.size() < 3)
       positional.push_back(arg);
@@ -64,15 +96,24 @@ int package_command(int argc, char **argv) {
   }
   if (positional.size() < 3)
     return usage_error("needs FORMAT, DIR and OUT");
-  if (positional[0] != "kattis")
-    return usage_error("unknown format '" + positional[0] + "' (known: kattis)");
+  const bool cms = positional[0] == "cms";
+  if (positional[0] != "kattis" && !cms)
+    return usage_error("unknown format '" + positional[0] + "' (known: kattis, cms)");
+  if (!time_limit.empty() && !parse_number(time_limit, task.time_limit, 0.1, 3600))
+    return usage_error("--time-limit takes seconds, 0.1..3600");
+  double memory = task.memory_mib;
+  if (!memory_limit.empty() && (!parse_number(memory_limit, memory, 16, 65536) || memory != static_cast<int>(memory)))
+    return usage_error("--memory-limit takes whole MiB, 16..65536");
+  task.memory_mib = static_cast<int>(memory);
   std::vector<TestFiles> tests;
-  std::string error = list_testset(positional[1], tests);
+  std::string error = cms ? cms_task_ready(positional[2], task) : kattis_package_ready(positional[2]);
   if (error.empty())
-    error = check_testset(tests, [](const std::string &name) { std::fprintf(stderr, "\rchecking %-40s", name.c_str()); });
-  std::fputs("\n", stderr);
+    error = list_testset(positional[1], tests);
   if (error.empty())
-    error = write_kattis_package(tests, positional[2], info);
+    error = check_testset(tests, [](const std::string &name) { show_progress("checking " + name); });
+  end_progress();
+  if (error.empty())
+    error = cms ? write_cms_package(tests, positional[2], task) : write_kattis_package(tests, positional[2], info);
   if (!error.empty()) {
     std::fprintf(stderr, "setter package: %s\n", error.c_str());
     return EXIT_DEFECT;

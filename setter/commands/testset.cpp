@@ -3,6 +3,7 @@
 #include <string>
 
 #include "setter/commands/commands.h"
+#include "setter/commands/progress.h"
 #include "setter/packaging/testset.h"
 
 namespace {
@@ -17,7 +18,8 @@ same arguments give the same bytes:
 Each test is NAME.in (the instance), NAME.ans (an optimal plan), NAME.total (the
 least total) and NAME.desc (the "setter generate" command that made it). Every
 test keeps the statement's bounds and passes "setter validate". The folder
-appears only when every test is written. Progress goes to standard error.
+appears only when every test is written. Progress shows on standard error when
+it is a terminal.
 
 Exit status 0 when written, 1 when it cannot be, 2 for a usage error.
 )";
@@ -45,10 +47,9 @@ int testset_command(int argc, char **argv) {
     std::fputs("setter testset: no DIR given\nsee setter testset --help\n", stderr);
     return EXIT_USAGE;
   }
-  const std::string error = write_testset(dir, seed, [](const std::string &name) {
-    std::fprintf(stderr, "\rwriting %-40s", name.c_str());
-  });
-  std::fputs("\n", stderr);
+  const std::string error =
+      write_testset(dir, seed, [](const std::string &name) { show_progress("writing " + name); });
+  end_progress();
   if (!error.empty()) {
     std::fprintf(stderr, "setter testset: %s\n", error.c_str());
     return EXIT_DEFECT;

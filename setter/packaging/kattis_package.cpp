@@ -64,9 +64,15 @@ std::string fill(const fs::path &root, const std::vector<TestFiles> &tests, cons
 
 } // namespace
 
-std::string write_kattis_package(const std::vector<TestFiles> &tests, const std::string &out, const ProblemInfo &info) {
+std::string kattis_package_ready(const std::string &out) {
   const std::string short_name = fs::path(out).lexically_normal().filename().string();
   if (short_name.empty() || short_name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789") != std::string::npos)
     return out + ": the folder's name is the problem's short name, and must be [a-z0-9]+";
+  return {};
+}
+
+std::string write_kattis_package(const std::vector<TestFiles> &tests, const std::string &out, const ProblemInfo &info) {
+  if (std::string error = kattis_package_ready(out); !error.empty())
+    return error;
   return write_folder(out, [&](const fs::path &root) { return fill(root, tests, info); });
 }

@@ -15,6 +15,9 @@ struct ProblemInfo {
   int memory_mib = 1024;
 };
 
+// Whether out can name a package: an empty string, or why not.
+std::string kattis_package_ready(const std::string &out);
+
 // Writes the package for tests (checked already) into the folder out, whose last
 // component is the problem's short name: problem.yaml, the statement, data/, the
 // input and output validators as single sources with build scripts, and the

@@ -61,3 +61,43 @@ std::string check_testset(const std::vector<TestFiles> &tests, const std::functi
   }
   return {};
 }
+
+std::string list_trials(const std::string &dir, std::vector<Trial> &trials) {
+  trials.clear();
+  std::error_code failure;
+  const fs::path root(dir);
+  if (fs::is_directory(root / "input", failure)) { // a CMS task folder
+    for (int i = 0;; ++i) {
+      const std::string index = std::to_string(i), in = (root / "input" / ("input" + index + ".txt")).string();
+      if (!fs::is_regular_file(in, failure))
+        break;
+      trials.push_back({"input" + index, in, (root / "output" / ("output" + index + ".txt")).string(),
+                        AnswerForms::total});
+    }
+  } else if (fs::is_directory(root / "data", failure)) { // a Kattis package
+    for (const char *folder : {"sample", "secret"}) {
+      std::vector<Trial> found;
+      for (const auto &entry : fs::directory_iterator(root / "data" / folder, failure))
+        if (entry.path().extension() == ".in") {
+          const fs::path base = entry.path().parent_path() / entry.path().stem();
+          found.push_back({std::string(folder) + "/" + entry.path().stem().string(), entry.path().string(),
+                           base.string() + ".ans", AnswerForms::total_or_plan});
+        }
+      std::sort(found.begin(), found.end(), [](const Trial &a, const Trial &b) { return a.name < b.name; });
+      trials.insert(trials.end(), found.begin(), found.end());
+    }
+  } else {
+    std::vector<TestFiles> tests;
+    if (std::string error = list_testset(dir, tests); !error.empty())
+      return dir + ": not a test set, a Kattis package or a CMS task folder";
+    for (const TestFiles &t : tests)
+      trials.push_back({t.folder + "/" + t.name, t.base + ".in", t.base + (t.has_total ? ".total" : ".ans"),
+                        t.has_total ? AnswerForms::total : AnswerForms::total_or_plan});
+  }
+  for (const Trial &t : trials)
+    if (!fs::is_regular_file(t.answer, failure))
+      return t.input + ": no answer file " + t.answer;
+  if (trials.empty())
+    return dir + ": holds no test";
+  return {};
+}

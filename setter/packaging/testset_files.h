@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "judge/answer.h"
+
 struct TestFiles {
   std::string name;   // NAME
   std::string folder; // "sample" or "secret"
@@ -21,3 +23,16 @@ std::string list_testset(const std::string &dir, std::vector<TestFiles> &tests);
 // the .total (where there is one) is the least total. progress is told each
 // test's name. Returns an empty string, or the first test's defects.
 std::string check_testset(const std::vector<TestFiles> &tests, const std::function<void(const std::string &)> &progress);
+
+// One test as any layout holds it: what a program reads, and what judges it.
+struct Trial {
+  std::string name;   // as the layout names it: secret/NAME, or input7 in a CMS folder
+  std::string input;  // the instance
+  std::string answer; // the answer file
+  AnswerForms forms;  // how the answer file is read
+};
+
+// The tests of a test set (sample/, secret/), a Kattis package (data/sample,
+// data/secret) or a CMS task folder (input/inputI.txt, output/outputI.txt), in
+// order. Fills trials and returns an empty string, or why dir is none of these.
+std::string list_trials(const std::string &dir, std::vector<Trial> &trials);

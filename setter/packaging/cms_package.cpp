@@ -1,0 +1,104 @@
+// The CMS task folder: what italy_yaml reads, with nothing left to its defaults
+// that would judge wrongly (plain diff, file I/O, dropped tests).
+#include "setter/packaging/cms_package.h"
+
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+
+#include "setter/packaging/embedded.h"
+#include "setter/packaging/folder.h"
+#include "setter/packaging/programs.h"
+#include "setter/packaging/statement_pdf.h"
+#include "setter/validation/text_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string shortest(double v) {
+  char text[32];
+  return std::string(text, std::to_chars(text, text + sizeof text, v).ptr);
+}
+
+std::string yaml_quoted(const std::string &text) {
+  std::string out = "'";
+  for (char c : text)
+    out += c == '\'' ? std::string("''") : std::string(1, c);
+  return out + "'";
+}
+
+std::string task_yaml(const std::string &name, const std::vector<TestFiles> &tests, const TaskInfo &info) {
+  std::size_t samples = 0;
+  std::string public_cases;
+  for (std::size_t i = 0; i < tests.size(); ++i)
+    if (tests[i].folder == "sample") {
+      public_cases += (samples++ ? "," : "") + std::to_string(i);
+    }
+  return "name: " + name + "\ntitle: " + yaml_quoted(info.title) + "\nprimary_language: en\ntime_limit: " +
+         shortest(info.time_limit) + "\nmemory_limit: " + std::to_string(info.memory_mib) +
+         "\nn_input: " + std::to_string(tests.size()) + "\npublic_testcases: \"" + public_cases +
+         "\"\ninfile: \"\"\noutfile: \"\"\ntoken_mode: disabled\n"
+         "# The samples score nothing; the secret tests share 100 points, each scored\n"
+         "# by the checker (1, 0.3 or 0).\nscore_type: GroupSum\nscore_type_parameters: [[0, " +
+         std::to_string(samples) + "], [100, " + std::to_string(tests.size() - samples) + "]]\n";
+}
+
+std::string fill(const fs::path &root, const std::string &name, const std::vector<TestFiles> &tests,
+                 const TaskInfo &info) {
+  std::error_code failure;
+  fs::create_directories(root / "input", failure);
+  fs::create_directories(root / "output", failure);
+  for (std::size_t i = 0; i < tests.size(); ++i) {
+    const std::string index = std::to_string(i);
+    if (!fs::copy_file(tests[i].base + ".in", root / "input" / ("input" + index + ".txt"), failure) ||
+        !fs::copy_file(tests[i].base + ".total", root / "output" / ("output" + index + ".txt"), failure))
+      return tests[i].base + ": cannot copy into the task folder";
+  }
+  fs::create_directories(root / "check", failure);
+  if (!fs::copy_file(info.checker, root / "check" / "checker", failure))
+    return info.checker + ": cannot copy into the task folder";
+  fs::permissions(root / "check" / "checker", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                                  fs::perms::others_read | fs::perms::others_exec,
+                  failure);
+  if (!put_file(root / "task.yaml", task_yaml(name, tests, info)) ||
+      !put_file(root / "sol" / "model.cpp", embedded("solutions/accepted/model.cpp")))
+    return root.string() + ": cannot write the task's files";
+  if (info.statement) {
+    fs::create_directories(root / "statement", failure);
+    const TestFiles &sample = tests.front();
+    std::string input, output;
+    if (!read_text_file(sample.base + ".in", input).empty() || !read_text_file(sample.base + ".ans", output).empty())
+      return sample.base + ": cannot read the sample for the statement";
+    if (std::string error = write_statement_pdf(info.title, input, output, (root / "statement" / "statement.pdf").string());
+        !error.empty())
+      return error;
+  }
+  return {};
+}
+
+} // namespace
+
+std::string cms_task_ready(const std::string &out, const TaskInfo &info) {
+  const std::string name = fs::path(out).lexically_normal().filename().string();
+  if (name.empty() || name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") != std::string::npos)
+    return out + ": the folder's name is the task's name, and must be [a-z0-9_]+";
+  std::string why;
+  if (!is_static_executable(info.checker, why))
+    return info.checker + " " + why + ": give the checker of the default build with --checker";
+  if (info.statement && !on_path("pdflatex"))
+    return "pdflatex not found: install it (Debian: texlive-latex-base) or pass --no-statement";
+  return {};
+}
+
+std::string write_cms_package(const std::vector<TestFiles> &tests, const std::string &out, const TaskInfo &info) {
+  if (std::string error = cms_task_ready(out, info); !error.empty())
+    return error;
+  for (const TestFiles &t : tests)
+    if (!t.has_total)
+      return t.base + ".in: no " + t.name + ".total beside it (the checker's answer file)";
+  if (tests.front().folder != "sample" || tests.back().folder != "secret")
+    return out + ": the test set needs a sample and a secret test";
+  const std::string name = fs::path(out).lexically_normal().filename().string();
+  return write_folder(out, [&](const fs::path &root) { return fill(root, name, tests, info); });
+}

@@ -1,0 +1,9 @@
+// The statement as a PDF, for judges that show one (CMS).
+#pragma once
+#include <string>
+
+// Compiles the statement, with the example's input and output shown, into a PDF
+// at pdf, with pdflatex. Returns an empty string, or what went wrong (pdflatex
+// missing, or its error).
+std::string write_statement_pdf(const std::string &title, const std::string &sample_input,
+                                const std::string &sample_output, const std::string &pdf);
