@@ -17,11 +17,17 @@ namespace fs = std::filesystem;
 const char *const kWrong[] = {"always_zero",      "always_end",      "ternary_search",   "without_tx",
                               "truncated_costs", "negative_as_zero", "earlier_duplicate"};
 
-// The default test set, written once for every test of this file.
-const std::vector<std::string> &test_names(const std::string &dir) {
+// The default test set in a folder of this process's own, removed at exit.
+struct Set {
+  std::string dir = fresh_dir() + "set";
+  ~Set() { fs::remove_all(fs::path(dir).parent_path()); }
+} set;
+
+// The tests of the default set, written once per process.
+const std::vector<std::string> &test_names() {
   static std::vector<std::string> names;
   if (names.empty()) {
-    fs::remove_all(dir);
+    const std::string &dir = set.dir;
     Ran r = run_program(kSetter, {"testset", dir});
     EXPECT_EQ(r.status, 0) << r.err;
     for (const char *part : {"sample", "secret"})
@@ -32,8 +38,6 @@ const std::vector<std::string> &test_names(const std::string &dir) {
   }
   return names;
 }
-
-const std::string kSet = (fs::temp_directory_path() / "checker_solutions_testset").string();
 
 // The solution's plan for test, judged by checker-testlib against the jury plan.
 int judged(const std::string &solution, const std::string &test) {
@@ -46,18 +50,20 @@ int judged(const std::string &solution, const std::string &test) {
 }
 
 TEST(Solutions, TheModelIsOptimalOnEveryTest) {
-  const std::vector<std::string> &tests = test_names(kSet);
+  const std::vector<std::string> &tests = test_names();
   ASSERT_GT(tests.size(), 50u);
   for (const std::string &test : tests) {
     SCOPED_TRACE(test);
     EXPECT_EQ(judged("model", test), 0);
     Ran plan = run_program(SOLUTIONS_DIR "/model", {}, test + ".in");
-    EXPECT_EQ(run_program(kChecker, {test + ".in", test + ".total", temp_file(plan.out)}).out, "1.000000\n");
+    const std::string out = temp_file(plan.out);
+    EXPECT_EQ(run_program(kChecker, {test + ".in", test + ".total", out}).out, "1.000000\n");
+    fs::remove(out);
   }
 }
 
 TEST(Solutions, EveryTypicalMistakeFailsSomeTest) {
-  const std::vector<std::string> &tests = test_names(kSet);
+  const std::vector<std::string> &tests = test_names();
   for (const char *wrong : kWrong) {
     std::string caught_by;
     for (const std::string &test : tests)
