@@ -21,16 +21,17 @@ std::string read_text_file(const std::string &path, std::string &text) {
   std::FILE *f = from_stdin ? stdin : std::fopen(path.c_str(), "rb");
   if (!f)
     return "無法開啟";
-  if (!from_stdin && S_ISREG(info.st_mode)) {
-    if (static_cast<std::uint64_t>(info.st_size) > kMostFileBytes) {
-      std::fclose(f);
-      return too_large();
-    }
-    // Sized once, so the text is not copied as it grows.
-    text.reserve(static_cast<std::size_t>(info.st_size));
-    prefer_huge_pages_within(text.data(), text.capacity()); // before the first touch
+  const bool regular = !from_stdin && S_ISREG(info.st_mode);
+  if (regular && static_cast<std::uint64_t>(info.st_size) > kMostFileBytes) {
+    std::fclose(f);
+    return too_large();
   }
+  // Sized once, so the text is never copied as it grows: to the file's size, or
+  // for a stream to the bound (only the pages written are ever touched).
   char block[1 << 16];
+  text.reserve(regular ? static_cast<std::size_t>(info.st_size) : kMostFileBytes + sizeof block);
+  if (regular)
+    prefer_huge_pages_within(text.data(), text.capacity()); // before the first touch
   std::size_t n;
   while (text.size() <= kMostFileBytes && (n = std::fread(block, 1, sizeof block, f)) > 0)
     text.append(block, n);

@@ -1,0 +1,70 @@
+// The setter's commands given what is no sound file: a folder, an endless device,
+// a file too large to be a test, one that cannot be read. Each is one located
+// line and exit 1, in bounded memory, as the instance and as the answer alike.
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "support/binary.h"
+#include "support/files.h"
+#include "support/judges.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Well above the 64 MiB a command may read, far below holding an endless stream.
+constexpr long kMostKib = 200 * 1024;
+
+// A sparse file of 300 MB: no disk is used for it.
+std::string huge_file() {
+  const std::string path = temp_file("");
+  EXPECT_EQ(truncate(path.c_str(), 300L << 20), 0);
+  return path;
+}
+
+TEST(SetterInputs, NoSoundFileIsOneLineAndExitOne) {
+  const std::string instance = EXAMPLES_DIR "/instance.txt", folder = fresh_dir(), huge = huge_file();
+  struct Bad {
+    std::string path, says;
+  };
+  std::vector<Bad> bad = {{folder, "是資料夾，不是檔案"},
+                          {"/dev/zero", "大於 64 MiB 的上限"},
+                          {"/dev/urandom", "大於 64 MiB 的上限"},
+                          {huge, "大於 64 MiB 的上限"},
+                          {"/nonexistent/file", "無法開啟"}};
+  if (getuid() != 0) { // root reads any file
+    const std::string locked = temp_file("1 0 0 0\n");
+    chmod(locked.c_str(), 0);
+    bad.push_back({locked, "無法開啟"});
+  }
+  for (const Bad &b : bad)
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"solve", b.path},
+                                                 {"validate", b.path},
+                                                 {"validate", instance, b.path}}) {
+      SCOPED_TRACE(args[0] + " " + args[1] + (args.size() > 2 ? " " + args[2] : ""));
+      Ran r = run_program(kSetter, args);
+      EXPECT_EQ(r.status, 1);
+      EXPECT_EQ(r.out, "");
+      EXPECT_EQ(r.err, b.path + ": " + b.says + (b.says.find("上限") != std::string::npos ? "，不是合理的測資檔" : "") + "\n");
+      EXPECT_LT(r.peak_kib, kMostKib);
+    }
+  fs::remove(huge);
+}
+
+// Standard input, named "-", is read like a file, and bounded like one.
+TEST(SetterInputs, StandardInput) {
+  Ran solved = run_program(kSetter, {"solve", "-"}, EXAMPLES_DIR "/instance.txt");
+  EXPECT_EQ(solved.status, 0);
+  EXPECT_EQ(solved.out, "8\n");
+  EXPECT_EQ(run_program(kSetter, {"validate", "-", EXAMPLES_DIR "/answer.txt"}, EXAMPLES_DIR "/instance.txt").status, 0);
+  Ran endless = run_program(kSetter, {"validate", "-"}, "/dev/zero");
+  EXPECT_EQ(endless.status, 1);
+  EXPECT_EQ(endless.err, "-: 大於 64 MiB 的上限，不是合理的測資檔\n");
+  EXPECT_LT(endless.peak_kib, kMostKib);
+}
+
+} // namespace
