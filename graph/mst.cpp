@@ -25,9 +25,9 @@ constexpr std::size_t kShortRun = 32;
 // Where mst() works when no scratch is lent: own_word[i] holds the key of the i-th
 // portal considered, then its sort word, which are sorted into own_sorted;
 // own_ends_below holds by portal what the joins need. Touched only when used.
-alignas(kHugePage) std::uint64_t own_word[MAXN];
-alignas(kHugePage) std::uint64_t own_sorted[MAXN];
-alignas(kHugePage) std::uint64_t own_ends_below[MAXN];
+alignas(kTableAlignment) std::uint64_t own_word[MAXN];
+alignas(kTableAlignment) std::uint64_t own_sorted[MAXN];
+alignas(kTableAlignment) std::uint64_t own_ends_below[MAXN];
 
 std::uint64_t low_bits(int n) { return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1; }
 

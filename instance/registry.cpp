@@ -21,7 +21,7 @@ constexpr std::uint64_t kClaimed = std::uint64_t{1} << 63;
 // expected portal, so a small instance touches few pages and probes stay short
 // (and a lent table holds the three tables mst() works in).
 constexpr std::uint64_t kSlots = 3 * MAXN;
-alignas(kHugePage) std::uint64_t m_edge[kSlots];
+alignas(kTableAlignment) std::uint64_t m_edge[kSlots];
 std::uint64_t slots = kSlots;
 std::int32_t keys = 0;
 bool lent = false; // slots written by a borrower, not by add_edge()

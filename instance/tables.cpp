@@ -9,8 +9,8 @@
 std::int32_t N, M, T;
 double X;
 PortalEnds portal_ends;
-alignas(kHugePage) double ec[MAXN];
-alignas(kHugePage) double er[MAXN];
+alignas(kTableAlignment) double ec[MAXN];
+alignas(kTableAlignment) double er[MAXN];
 std::vector<std::int32_t> edges;
 
 void instance_reset() {

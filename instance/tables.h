@@ -16,7 +16,7 @@ extern double X;       // cost added per unit of t
 
 // The two ends of every portal, side by side in one huge page's worth of memory,
 // so that a single huge page can back both tables.
-struct alignas(kHugePage) PortalEnds {
+struct alignas(kTableAlignment) PortalEnds {
   std::int32_t first[MAXN];
   std::int32_t second[MAXN];
 };

@@ -3,8 +3,17 @@
 #pragma once
 #include <cstddef>
 
-// The alignment of a table that may be backed by huge pages.
+// The size of a huge page, to which a table must be aligned to be backed by them.
 inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+// The alignment of every large static table: a huge page where the platform's
+// object files allow it (ELF), else a page, the most that others allow (COFF
+// objects on Windows stop at 8 KiB).
+#if defined(__ELF__)
+inline constexpr std::size_t kTableAlignment = kHugePage;
+#else
+inline constexpr std::size_t kTableAlignment = 4096;
+#endif
 
 // Hints that the whole huge pages within the first bytes of table (aligned to
 // kHugePage) be backed by huge pages. A hint only: where the system offers no

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace input {
 
@@ -76,14 +80,19 @@ void bind(std::FILE *file, std::string_view bound_text = {}) {
 } // namespace
 
 bool input_bind(const char *path) {
-  std::FILE *file = std::fopen(path, "r");
+  std::FILE *file = std::fopen(path, "rb"); // the bytes judged are the file's, on every platform
   bind(file);
   if (!file)
     input::at_eof = input::read_failed = true; // every read reports the file unreadable
   return file != nullptr;
 }
 
-void input_bind_stdin() { bind(stdin); }
+void input_bind_stdin() {
+#if defined(_WIN32)
+  _setmode(_fileno(stdin), _O_BINARY); // no \r\n folding, no end at a 0x1A byte
+#endif
+  bind(stdin);
+}
 
 void input_bind_text(std::string_view bound_text) { bind(nullptr, bound_text); }
 
