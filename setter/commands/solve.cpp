@@ -21,7 +21,12 @@ Writes the least total that any plan reaches over t in 0..T, computed as the
 checker computes totals, as one line that reads back to the same double:
     setter solve tests/07.in > tests/07.ans
 With --plan FILE, also writes an optimal plan to FILE; the checker scores it
-1.000000 against that answer.
+1.000000 against that answer. INSTANCE "-" is standard input.
+
+A file is read whole, up to 64 MiB (four times the largest instance in the
+canonical layout); a folder, a file that cannot be read, or one larger than that
+(an endless device too: reading stops at the bound) is refused with one line
+"INSTANCE: why" and exit status 1.
 
 Exit status 0 when solved. 1 when the instance is broken or no plan can be
 optimal (T < 0, N < 1, islands that no portals join, or a pair of islands joined

@@ -29,7 +29,12 @@ record; integers without "+", leading zeros or "-0"; reals in plain decimal
 notation (an optional "-", digits, and an optional point between digits).
 
 ANSWER must hold one such real and a newline, equal within the checker's
-tolerance to the least total over t in 0..T.
+tolerance to the least total over t in 0..T. Either file may be "-", standard
+input.
+
+Each file is read whole, up to 64 MiB (four times the largest instance in the
+canonical layout); a folder, a file that cannot be read, or one larger than that
+(an endless device too: reading stops at the bound) is one report "FILE: why".
 
 Bounds from the problem statement, inclusive (integers for --n, --m and --t,
 reals for the others); by default the checker's capacities:
