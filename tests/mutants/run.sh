@@ -51,6 +51,7 @@ PY
     [ "$total" -gt 3 ] && by="$by (+$((total - 3)) more)"
   fi
   mv "$work/$file.orig" "$work/$file"
+  touch "$work/$file" # newer than the objects built from the fault
   echo "| $n | $file | $what | $result | $by |"
 done < "$faults"
 build || true
