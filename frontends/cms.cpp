@@ -23,7 +23,7 @@ void end_run(const Outcome &outcome) {
   }
   // Standard output stays buffered until exit flushes it, after the message.
   std::printf("%lf\n", score_of(outcome.code));
-  std::fputs(outcome.message, stderr);
+  std::fputs(outcome.message->text, stderr);
   std::exit(EXIT_VERDICT);
 }
 

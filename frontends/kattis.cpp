@@ -80,7 +80,7 @@ void parse_flags(int argc, char **argv) {
 void end_run(const Outcome &outcome) {
   if (outcome.failed)
     judge_error(outcome.failure + "\n");
-  write_feedback("teammessage.txt", outcome.message);
+  write_feedback("teammessage.txt", outcome.message->text);
   write_feedback("judgemessage.txt", explain(outcome));
   const bool accepted =
       outcome.code == OPTIMAL || (outcome.code == CHEAPEST_AT_T && scoring != Scoring::pass_fail);

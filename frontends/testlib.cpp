@@ -84,11 +84,11 @@ void end_run(const Outcome &outcome) {
     quit(kFail, outcome.failure);
   switch (outcome.code) {
   case OPTIMAL:
-    quit(kAccepted, outcome.message);
+    quit(kAccepted, outcome.message->text);
   case CHEAPEST_AT_T:
-    quit(kPoints, std::string("0.3 ") + outcome.message, "0.3");
+    quit(kPoints, std::string("0.3 ") + outcome.message->text, "0.3");
   default:
-    quit(std::strcmp(outcome.message, message::bad_format) == 0 ? kPresentation : kWrongAnswer, outcome.message);
+    quit(outcome.message->format_error ? kPresentation : kWrongAnswer, outcome.message->text);
   }
 }
 

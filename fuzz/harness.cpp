@@ -21,24 +21,15 @@ std::string temp_dir() {
 
 [[noreturn]] void finding(const char *what, const Outcome &o) {
   std::fprintf(stderr, "FINDING: %s (failed %d, code %d)\nmessage: [%s]\nfailure: [%s]\n", what,
-               o.failed, o.code, o.message ? o.message : "", o.failure.c_str());
+               o.failed, o.code, o.message ? o.message->text : "", o.failure.c_str());
   std::abort();
 }
 
 void check_form(const Outcome &o) {
   if (!o.failed) {
-    const struct {
-      const char *text;
-      int code;
-    } catalogue[] = {
-        {message::bad_format, REJECTED},      {message::t_out_of_range, REJECTED},
-        {message::invalid_portal, REJECTED},  {message::repeated_portal, REJECTED},
-        {message::not_connected, REJECTED},   {message::not_cheapest, REJECTED},
-        {message::t_not_best, CHEAPEST_AT_T}, {message::optimal, OPTIMAL}};
-
-    for (const auto &entry : catalogue)
-      if (o.message && std::string_view(o.message) == entry.text) {
-        if (o.code != entry.code)
+    for (const Message *entry : kCatalogue)
+      if (o.message == entry) {
+        if (o.code != entry->code)
           finding("verdict code does not match the message", o);
         return;
       }

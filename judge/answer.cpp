@@ -58,7 +58,7 @@ void require_header(Scan s, const char *field, const char *path) {
     wrong(place(input_token_offset()) + "：" + portal + why(d.scan), path);
   const std::string pair = std::to_string(d.u) + " " + std::to_string(d.v);
   wrong(place(pair_offset(d.line)) + "：" + portal + " " + pair +
-            (d.message == message::invalid_portal ? " 不是任何傳送門的兩端" : " 與先前的傳送門重複"),
+            (d.message == &message::invalid_portal ? " 不是任何傳送門的兩端" : " 與先前的傳送門重複"),
         path);
 }
 

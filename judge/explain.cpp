@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "judge/verdict.h"
+
 std::string exact(double v) {
   char text[40];
   std::snprintf(text, sizeof text, "%.17g", v);
@@ -10,7 +12,7 @@ std::string exact(double v) {
 }
 
 std::string explain(const Outcome &outcome) {
-  std::string text = (outcome.failed ? outcome.failure : std::string(outcome.message)) + "\n";
+  std::string text = (outcome.failed ? outcome.failure : std::string(outcome.message->text)) + "\n";
   if (detail.has_t)
     text += "t = " + std::to_string(detail.t) + "\n";
   if (detail.line > 0) {

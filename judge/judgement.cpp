@@ -42,7 +42,7 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
     detail.has_pair = defect.has_pair;
     detail.u = defect.u;
     detail.v = defect.v;
-    finish(REJECTED, defect.message);
+    finish(REJECTED, *defect.message);
   }
   if (!connected())
     finish(REJECTED, message::not_connected);

@@ -19,10 +19,12 @@ struct Detail {
 // Written by the judgement as it goes; read by the front-ends.
 extern Detail detail;
 
+struct Message;
+
 struct Outcome {
-  bool failed;         // a checker failure: the judge's own data allows no verdict
-  int code;            // the verdict code given to finish() (0, 1, 2); unset on failure
-  const char *message; // the catalogue message; unset on failure
+  bool failed;            // a checker failure: the judge's own data allows no verdict
+  int code;               // the verdict code given to finish() (0, 1, 2); unset on failure
+  const Message *message; // the catalogue entry; null on failure
   std::string failure; // on failure, "評測資料錯誤：…" on one line, without a newline
 };
 

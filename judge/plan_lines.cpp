@@ -54,7 +54,7 @@ bool judge_batch(const Batch &b, double t, double &total, LineDefect &defect) {
     if (i < 0)
       continue;
     if (b.p[i] < 0) { // -1: no such portal; -2: named before
-      defect = {b.p[i] == -1 ? message::invalid_portal : message::repeated_portal, b.before + i + 1, true, b.u[i],
+      defect = {b.p[i] == -1 ? &message::invalid_portal : &message::repeated_portal, b.before + i + 1, true, b.u[i],
                 b.v[i], Scan::ok};
       return false;
     }
@@ -62,7 +62,7 @@ bool judge_batch(const Batch &b, double t, double &total, LineDefect &defect) {
     connect_join(b.u[i], b.v[i]); // the portal's ends, in some order
   }
   if (b.failed != Scan::ok) {
-    defect = {message::bad_format, b.before + b.n + 1, false, 0, 0, b.failed};
+    defect = {&message::bad_format, b.before + b.n + 1, false, 0, 0, b.failed};
     return false;
   }
   return true;

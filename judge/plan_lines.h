@@ -2,11 +2,12 @@
 #pragma once
 #include <cstdint>
 
+#include "judge/verdict.h"
 #include "reader/reader.h"
 
 // The first defect met in a plan's portal lines; message is null when none was.
 struct LineDefect {
-  const char *message = nullptr; // from the catalogue
+  const Message *message = nullptr; // the catalogue entry
   std::int64_t line = 0;         // 1-based portal line
   bool has_pair = false;         // u and v were read on that line
   std::int32_t u = 0, v = 0;

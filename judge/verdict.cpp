@@ -5,7 +5,7 @@
 
 double score_of(int code) { return code == CHEAPEST_AT_T ? 0.3 : code == OPTIMAL ? 1.0 : 0.0; }
 
-void finish(int code, const char *message) { end_run({false, code, message, {}}); }
+void finish(int code, const Message &message) { end_run({false, code, &message, {}}); }
 
 void badin() { finish(REJECTED, message::bad_format); }
 

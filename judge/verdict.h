@@ -7,30 +7,43 @@ inline constexpr int REJECTED = 0;
 inline constexpr int CHEAPEST_AT_T = 1;
 inline constexpr int OPTIMAL = 2;
 
-// The catalogue, written to standard error byte for byte.
+// One entry of the message catalogue: the text written byte for byte, the
+// verdict code it goes with, and whether it is the format error.
+struct Message {
+  const char *text;
+  int code;
+  bool format_error;
+};
+
+// The catalogue. A new message is one entry here and one in kCatalogue.
 namespace message {
 // Two integers cannot be read where the plan needs them.
-inline constexpr char bad_format[] = "輸出格式不正確。";
+inline constexpr Message bad_format{"輸出格式不正確。", REJECTED, true};
 // t < 0 or t > T.
-inline constexpr char t_out_of_range[] = "輸出的 t 值超出範圍。";
+inline constexpr Message t_out_of_range{"輸出的 t 值超出範圍。", REJECTED, false};
 // A named pair that no portal joins.
-inline constexpr char invalid_portal[] = "輸出的建設方案中，包含不合法的傳送門。";
+inline constexpr Message invalid_portal{"輸出的建設方案中，包含不合法的傳送門。", REJECTED, false};
 // A portal named a second time, in either order of its ends.
-inline constexpr char repeated_portal[] = "輸出的建設方案中，包含重複的傳送門。";
+inline constexpr Message repeated_portal{"輸出的建設方案中，包含重複的傳送門。", REJECTED, false};
 // The named portals leave some island unreached.
-inline constexpr char not_connected[] = "輸出的建設方案，無法使得所有島嶼互相連通。";
+inline constexpr Message not_connected{"輸出的建設方案，無法使得所有島嶼互相連通。", REJECTED, false};
 // The plan total is not within tolerance of the minimum total at its t.
-inline constexpr char not_cheapest[] = "輸出的建設方案，在所選擇的 t 值中，並非最小成本的方案。";
+inline constexpr Message not_cheapest{"輸出的建設方案，在所選擇的 t 值中，並非最小成本的方案。", REJECTED, false};
 // Cheapest at its t, but not within tolerance of the reference total (score 0.3).
-inline constexpr char t_not_best[] =
-    "輸出的建設方案為該 t 值中的最小成本方案，但 t 值的選擇並非最佳。";
+inline constexpr Message t_not_best{"輸出的建設方案為該 t 值中的最小成本方案，但 t 值的選擇並非最佳。",
+                                    CHEAPEST_AT_T, false};
 // Within tolerance of both totals (score 1).
-inline constexpr char optimal[] = "輸出的建設方案為最佳方案。";
+inline constexpr Message optimal{"輸出的建設方案為最佳方案。", OPTIMAL, false};
 } // namespace message
+
+// Every entry of the catalogue, for whoever must know them all.
+inline constexpr const Message *kCatalogue[] = {
+    &message::bad_format,      &message::t_out_of_range, &message::invalid_portal, &message::repeated_portal,
+    &message::not_connected,   &message::not_cheapest,   &message::t_not_best,     &message::optimal};
 
 // Ends the run with the verdict of code (REJECTED, CHEAPEST_AT_T or OPTIMAL) and
 // its catalogue message.
-[[noreturn]] void finish(int code, const char *message);
+[[noreturn]] void finish(int code, const Message &message);
 
 // The format error: finish(REJECTED, message::bad_format).
 [[noreturn]] void badin();

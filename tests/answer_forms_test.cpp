@@ -101,10 +101,10 @@ TEST(AnswerForms, AnOptimalJuryPlanScoresItselfOne) {
       const std::string answer = temp_file(jury);
       Ran testlib = run_program(p.testlib, {instance, answer, answer});
       EXPECT_EQ(testlib.status, 0);
-      EXPECT_EQ(testlib.err, std::string("ok ") + message::optimal + "\n");
+      EXPECT_EQ(testlib.err, std::string("ok ") + message::optimal.text + "\n");
       const std::string feedback = fresh_dir();
       EXPECT_EQ(run_program(p.kattis, {instance, answer, feedback}, answer).status, 42);
-      EXPECT_EQ(files_in(feedback).at("teammessage.txt"), message::optimal);
+      EXPECT_EQ(files_in(feedback).at("teammessage.txt"), message::optimal.text);
     }
 }
 

@@ -36,7 +36,7 @@ TEST(Boundaries, TheUnreachableAnswerWithinAndBeyondTolerance) {
     EXPECT_EQ(r.status, c.failure ? 1 : 0);
     EXPECT_EQ(r.out, c.failure ? "" : "0.300000\n");
     if (!c.failure)
-      EXPECT_EQ(r.err, message::t_not_best);
+      EXPECT_EQ(r.err, message::t_not_best.text);
     else
       EXPECT_EQ(r.err.rfind(kFail + "答案檔的參考總成本 7.9999989999999999 低於所有 t 中的最小總成本 8（t = 3）", 0), 0u)
           << r.err;

@@ -41,36 +41,36 @@ void expect_case(const Case &c) {
 TEST(EndToEnd, EveryVerdict) {
   using namespace message;
   const Case cases[] = {
-      {"optimal_at_T", kIslands, "8\n", "3 3\n3 2\n1 3\n0 1\n", kScore1, optimal, 0},
-      {"optimal_ends_reversed_any_order", kIslands, "8", "3 3 1 0 2 3 3 1", kScore1, optimal, 0},
-      {"optimal_signs_and_zeros", kIslands, "8", "+3 0003 3 +2 1 3 -0 1", kScore1, optimal, 0},
+      {"optimal_at_T", kIslands, "8\n", "3 3\n3 2\n1 3\n0 1\n", kScore1, optimal.text, 0},
+      {"optimal_ends_reversed_any_order", kIslands, "8", "3 3 1 0 2 3 3 1", kScore1, optimal.text, 0},
+      {"optimal_signs_and_zeros", kIslands, "8", "+3 0003 3 +2 1 3 -0 1", kScore1, optimal.text, 0},
       {"optimal_trailing_garbage_unread", kIslands, "8", "3 3 3 2 1 3 0 1 x y \x80", kScore1,
-       optimal, 0},
+       optimal.text, 0},
       {"optimal_answer_within_abs_tolerance", kIslands, "7.9999991", "3 3 3 2 1 3 0 1", kScore1,
-       optimal, 0},
-      {"cheapest_at_t1_not_best", kIslands, "8", "1 3\n2 3\n1 3\n0 1\n", kScore03, t_not_best, 0},
-      {"cheapest_at_t0_not_best", kIslands, "8", "0 3 2 3 1 3 0 3", kScore03, t_not_best, 0},
-      {"not_cheapest", kIslands, "8", "3 3 2 3 1 3 0 3", kScore0, not_cheapest, 0},
-      {"not_cheapest_extra_portal", kIslands, "8", "3 4 2 3 1 3 0 1 1 2", kScore0, not_cheapest, 0},
-      {"not_connected", kIslands, "8", "3 2 2 3 1 3", kScore0, not_connected, 0},
-      {"not_connected_k0", kIslands, "8", "3 0", kScore0, not_connected, 0},
-      {"not_connected_k_negative", kIslands, "8", "3 -5 junk", kScore0, not_connected, 0},
-      {"repeated_reversed", kIslands, "8", "3 3 2 3 3 2 0 1", kScore0, repeated_portal, 0},
-      {"repeated_same_order", kIslands, "8", "3 3 2 3 2 3 x", kScore0, repeated_portal, 0},
-      {"invalid_pair", kIslands, "8", "3 3 0 2 x", kScore0, invalid_portal, 0},
-      {"invalid_island_beyond_n", kIslands, "8", "3 1 4 0", kScore0, invalid_portal, 0},
-      {"invalid_loop", kIslands, "8", "3 1 2 2", kScore0, invalid_portal, 0},
-      {"t_negative", kIslands, "8", "-1 3 3 2 1 3 0 1", kScore0, t_out_of_range, 0},
-      {"t_above_T", kIslands, "8", "4 3 3 2 1 3 0 1", kScore0, t_out_of_range, 0},
-      {"t_range_before_bad_lines", kIslands, "8", "4 3 x y", kScore0, t_out_of_range, 0},
-      {"format_empty", kIslands, "8", "", kScore0, bad_format, 0},
+       optimal.text, 0},
+      {"cheapest_at_t1_not_best", kIslands, "8", "1 3\n2 3\n1 3\n0 1\n", kScore03, t_not_best.text, 0},
+      {"cheapest_at_t0_not_best", kIslands, "8", "0 3 2 3 1 3 0 3", kScore03, t_not_best.text, 0},
+      {"not_cheapest", kIslands, "8", "3 3 2 3 1 3 0 3", kScore0, not_cheapest.text, 0},
+      {"not_cheapest_extra_portal", kIslands, "8", "3 4 2 3 1 3 0 1 1 2", kScore0, not_cheapest.text, 0},
+      {"not_connected", kIslands, "8", "3 2 2 3 1 3", kScore0, not_connected.text, 0},
+      {"not_connected_k0", kIslands, "8", "3 0", kScore0, not_connected.text, 0},
+      {"not_connected_k_negative", kIslands, "8", "3 -5 junk", kScore0, not_connected.text, 0},
+      {"repeated_reversed", kIslands, "8", "3 3 2 3 3 2 0 1", kScore0, repeated_portal.text, 0},
+      {"repeated_same_order", kIslands, "8", "3 3 2 3 2 3 x", kScore0, repeated_portal.text, 0},
+      {"invalid_pair", kIslands, "8", "3 3 0 2 x", kScore0, invalid_portal.text, 0},
+      {"invalid_island_beyond_n", kIslands, "8", "3 1 4 0", kScore0, invalid_portal.text, 0},
+      {"invalid_loop", kIslands, "8", "3 1 2 2", kScore0, invalid_portal.text, 0},
+      {"t_negative", kIslands, "8", "-1 3 3 2 1 3 0 1", kScore0, t_out_of_range.text, 0},
+      {"t_above_T", kIslands, "8", "4 3 3 2 1 3 0 1", kScore0, t_out_of_range.text, 0},
+      {"t_range_before_bad_lines", kIslands, "8", "4 3 x y", kScore0, t_out_of_range.text, 0},
+      {"format_empty", kIslands, "8", "", kScore0, bad_format.text, 0},
       {"format_island_beyond_32_bits", kIslands, "8", "3 3 3 2 1 3 0 4294967296", kScore0,
-       bad_format, 0},
-      {"format_missing_line", kIslands, "8", "3 3 3 2 1 3", kScore0, bad_format, 0},
-      {"format_missing_line_when_connected", kIslands, "8", "3 4 3 2 1 3 0 1", kScore0, bad_format,
+       bad_format.text, 0},
+      {"format_missing_line", kIslands, "8", "3 3 3 2 1 3", kScore0, bad_format.text, 0},
+      {"format_missing_line_when_connected", kIslands, "8", "3 4 3 2 1 3 0 1", kScore0, bad_format.text,
        0},
-      {"format_digit_then_letter", kIslands, "8", "3 3 3 2x", kScore0, bad_format, 0},
-      {"format_before_repeat", kIslands, "8", "3 3 2 3 x 3 2", kScore0, bad_format, 0},
+      {"format_digit_then_letter", kIslands, "8", "3 3 3 2x", kScore0, bad_format.text, 0},
+      {"format_before_repeat", kIslands, "8", "3 3 2 3 x 3 2", kScore0, bad_format.text, 0},
   };
   for (const Case &c : cases)
     expect_case(c);
@@ -80,28 +80,28 @@ TEST(EndToEnd, InstanceRules) {
   using namespace message;
   const Case cases[] = {
       // One island and no portal: the total is t·X alone.
-      {"single_island_optimal", "1 0 5 2", "10", "5 0", kScore1, optimal, 0},
-      {"single_island_not_best", "1 0 5 2", "4", "5 0", kScore03, t_not_best, 0},
+      {"single_island_optimal", "1 0 5 2", "10", "5 0", kScore1, optimal.text, 0},
+      {"single_island_not_best", "1 0 5 2", "4", "5 0", kScore03, t_not_best.text, 0},
       // No number in the answer file: the reference total is 0.
-      {"empty_answer_is_zero", "2 1 1 0\n0 1 1 1\n", "", "1 1 0 1", kScore1, optimal, 0},
-      {"garbage_answer_is_zero", "2 1 1 0\n0 1 1 1\n", "x5", "1 1 1 0", kScore1, optimal, 0},
+      {"empty_answer_is_zero", "2 1 1 0\n0 1 1 1\n", "", "1 1 0 1", kScore1, optimal.text, 0},
+      {"garbage_answer_is_zero", "2 1 1 0\n0 1 1 1\n", "x5", "1 1 1 0", kScore1, optimal.text, 0},
       // The later of two portals on one pair is the one a plan names.
       {"duplicate_pair_later_cheaper", "2 2 0 0\n0 1 5 0\n1 0 3 0\n", "3", "0 1 0 1", kScore1,
-       optimal, 0},
+       optimal.text, 0},
       {"duplicate_pair_later_dearer", "2 2 0 0\n0 1 3 0\n1 0 5 0\n", "3", "0 1 1 0", kScore0,
-       not_cheapest, 0},
+       not_cheapest.text, 0},
       {"loop_of_cost_zero_may_be_added", "2 2 0 0\n0 1 3 0\n1 1 0 0\n", "3", "0 2 1 1 0 1", kScore1,
-       optimal, 0},
+       optimal.text, 0},
       {"loop_of_negative_cost_is_not_cheapest", "1 1 0 0\n0 0 -1 0\n", "0", "0 1 0 0", kScore0,
-       not_cheapest, 0},
-      {"no_islands", "0 0 0 0", "0", "0 0", kScore1, optimal, 0},
-      {"negative_T_rejects_every_t", "1 0 -1 0", "0", "0 0", kScore0, t_out_of_range, 0},
+       not_cheapest.text, 0},
+      {"no_islands", "0 0 0 0", "0", "0 0", kScore1, optimal.text, 0},
+      {"negative_T_rejects_every_t", "1 0 -1 0", "0", "0 0", kScore0, t_out_of_range.text, 0},
       // Large totals: the relative tolerance 1e-8 of the reference decides.
-      {"relative_tolerance_inside", "1 0 3 1e9", "3000000029", "3 0", kScore1, optimal, 0},
-      {"relative_tolerance_outside", "1 0 3 1e9", "2999999969", "3 0", kScore03, t_not_best, 0},
+      {"relative_tolerance_inside", "1 0 3 1e9", "3000000029", "3 0", kScore1, optimal.text, 0},
+      {"relative_tolerance_outside", "1 0 3 1e9", "2999999969", "3 0", kScore03, t_not_best.text, 0},
       // Small totals: the absolute tolerance 1e-6 decides; every t reaches the answer 0.
-      {"absolute_tolerance_inside", "1 0 1 0.0000009999999", "0", "1 0", kScore1, optimal, 0},
-      {"absolute_tolerance_outside", "1 0 1 0.0000010000001", "0", "1 0", kScore03, t_not_best, 0},
+      {"absolute_tolerance_inside", "1 0 1 0.0000009999999", "0", "1 0", kScore1, optimal.text, 0},
+      {"absolute_tolerance_outside", "1 0 1 0.0000010000001", "0", "1 0", kScore03, t_not_best.text, 0},
   };
   for (const Case &c : cases)
     expect_case(c);
@@ -162,19 +162,19 @@ TEST(EndToEnd, MissingArgumentsAndFiles) {
       {{}, 1, "", usage},
       {{inst}, 1, "", usage},
       {{inst, ans}, 1, "", usage},
-      {{inst, ans, plan, "ignored"}, 0, kScore1, message::optimal},
+      {{inst, ans, plan, "ignored"}, 0, kScore1, message::optimal.text},
       {{missing, ans, plan}, 1, "", f + "無法開啟題目檔：" + missing + "\n"},
       {{"/", ans, plan}, 1, "", f + "無法讀取題目檔：/\n"},
       {{inst, missing, plan}, 1, "", f + "無法開啟答案檔：" + missing + "\n"},
       {{inst, "/", plan}, 1, "", f + "無法讀取答案檔：/\n"},
       {{inst, "/no\nsuch\r", plan}, 1, "", f + "無法開啟答案檔：/no such \n"},
       // The candidate wrote nothing: an unopenable or unreadable plan is an empty one.
-      {{inst, ans, missing}, 0, kScore0, message::bad_format},
-      {{inst, ans, "/"}, 0, kScore0, message::bad_format},
+      {{inst, ans, missing}, 0, kScore0, message::bad_format.text},
+      {{inst, ans, "/"}, 0, kScore0, message::bad_format.text},
       {{EXAMPLES_DIR "/instance.txt", EXAMPLES_DIR "/answer.txt", EXAMPLES_DIR "/plan.txt"},
        0,
        kScore1,
-       message::optimal},
+       message::optimal.text},
   };
 
   for (const auto &c : cases) {
@@ -193,16 +193,16 @@ TEST(EndToEnd, MalformedTokensInEveryPlace) {
     std::string token;
     const char *as_t, *as_k, *as_island;
   } cases[] = {
-      {"-1", t_out_of_range, not_connected, invalid_portal},
-      {"2147483648", bad_format, bad_format, bad_format},
-      {"9223372036854775808", bad_format, bad_format, bad_format},
-      {"1.0", bad_format, bad_format, bad_format}, // 1, then ".0" is no integer
-      {"a", bad_format, bad_format, bad_format},
-      {"NaN", bad_format, bad_format, bad_format},
-      {"inf", bad_format, bad_format, bad_format},
-      {std::string(1, '\0'), bad_format, bad_format, bad_format},
-      {"\x80", bad_format, bad_format, bad_format},
-      {"1/0", bad_format, bad_format, bad_format}, // 1, then "/" is no integer
+      {"-1", t_out_of_range.text, not_connected.text, invalid_portal.text},
+      {"2147483648", bad_format.text, bad_format.text, bad_format.text},
+      {"9223372036854775808", bad_format.text, bad_format.text, bad_format.text},
+      {"1.0", bad_format.text, bad_format.text, bad_format.text}, // 1, then ".0" is no integer
+      {"a", bad_format.text, bad_format.text, bad_format.text},
+      {"NaN", bad_format.text, bad_format.text, bad_format.text},
+      {"inf", bad_format.text, bad_format.text, bad_format.text},
+      {std::string(1, '\0'), bad_format.text, bad_format.text, bad_format.text},
+      {"\x80", bad_format.text, bad_format.text, bad_format.text},
+      {"1/0", bad_format.text, bad_format.text, bad_format.text}, // 1, then "/" is no integer
   };
 
   for (const auto &c : cases) {
@@ -216,7 +216,7 @@ TEST(EndToEnd, MalformedTokensInEveryPlace) {
 }
 
 TEST(EndToEnd, EmptyAndRandomPlans) {
-  expect_case({"empty", kIslands, "8", "", kScore0, message::bad_format, 0});
+  expect_case({"empty", kIslands, "8", "", kScore0, message::bad_format.text, 0});
   std::string bytes(65536, '\0');
   std::uint64_t x = 88172645463325252ull;
   for (char &b : bytes) {
@@ -224,7 +224,7 @@ TEST(EndToEnd, EmptyAndRandomPlans) {
     b = static_cast<char>(x);
   }
   bytes[0] = '\xff'; // no number can start here
-  expect_case({"random_bytes", kIslands, "8", bytes, kScore0, message::bad_format, 0});
+  expect_case({"random_bytes", kIslands, "8", bytes, kScore0, message::bad_format.text, 0});
 }
 
 } // namespace

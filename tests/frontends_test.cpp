@@ -37,18 +37,18 @@ struct Case {
 const std::string kTotals8 = "方案總成本 8\nt = 3 時的最小總成本 8\n參考總成本 8\n";
 
 const Case kCases[] = {
-    {"optimal", "8", "3 3\n3 2\n1 3\n0 1\n", message::optimal, "t = 3\n" + kTotals8, "", 0, 42, 0},
-    {"cheapest_at_t_not_best", "8", "1 3\n2 3\n1 3\n0 1\n", message::t_not_best,
+    {"optimal", "8", "3 3\n3 2\n1 3\n0 1\n", message::optimal.text, "t = 3\n" + kTotals8, "", 0, 42, 0},
+    {"cheapest_at_t_not_best", "8", "1 3\n2 3\n1 3\n0 1\n", message::t_not_best.text,
      "t = 1\n方案總成本 18\nt = 1 時的最小總成本 18\n參考總成本 8\n", "", 0, 43, 7},
-    {"not_cheapest", "8", "3 3 2 3 1 3 0 3", message::not_cheapest,
+    {"not_cheapest", "8", "3 3 2 3 1 3 0 3", message::not_cheapest.text,
      "t = 3\n方案總成本 11.5\nt = 3 時的最小總成本 8\n參考總成本 8\n", "", 0, 43, 1},
-    {"not_connected", "8", "3 2 2 3 1 3", message::not_connected, "t = 3\n", "", 0, 43, 1},
-    {"repeated_reversed", "8", "3 3 2 3 3 2 0 1", message::repeated_portal, "t = 3\n第 2 條傳送門：3 2\n", "",
+    {"not_connected", "8", "3 2 2 3 1 3", message::not_connected.text, "t = 3\n", "", 0, 43, 1},
+    {"repeated_reversed", "8", "3 3 2 3 3 2 0 1", message::repeated_portal.text, "t = 3\n第 2 條傳送門：3 2\n", "",
      0, 43, 1},
-    {"invalid", "8", "3 3 3 2 0 2", message::invalid_portal, "t = 3\n第 2 條傳送門：0 2\n", "", 0, 43, 1},
-    {"t_out_of_range", "8", "4 3 x", message::t_out_of_range, "t = 4\n", "", 0, 43, 1},
-    {"format_header", "8", "3", message::bad_format, "", "", 0, 43, 2},
-    {"format_line", "8", "3 3 3 2 1 3", message::bad_format, "t = 3\n第 3 條傳送門\n", "", 0, 43, 2},
+    {"invalid", "8", "3 3 3 2 0 2", message::invalid_portal.text, "t = 3\n第 2 條傳送門：0 2\n", "", 0, 43, 1},
+    {"t_out_of_range", "8", "4 3 x", message::t_out_of_range.text, "t = 4\n", "", 0, 43, 1},
+    {"format_header", "8", "3", message::bad_format.text, "", "", 0, 43, 2},
+    {"format_line", "8", "3 3 3 2 1 3", message::bad_format.text, "t = 3\n第 3 條傳送門\n", "", 0, 43, 2},
     {"answer_nan", "nan", "3 3 3 2 1 3 0 1", nullptr, "", kFail + "答案檔的參考總成本不是有限數（nan）：{a}", 1,
      1, 3},
     {"plan_beats_answer", "9", "3 3 3 2 1 3 0 1", nullptr, "",
@@ -72,7 +72,7 @@ TEST(FrontEnds, Cms) {
       Ran r = run_program(p.cms, {temp_file(kIslands), answer, temp_file(c.plan)});
       EXPECT_EQ(r.status, c.cms);
       if (c.message) {
-        const int code = c.message == message::optimal ? OPTIMAL : c.message == message::t_not_best ? CHEAPEST_AT_T : REJECTED;
+        const int code = c.message == message::optimal.text ? OPTIMAL : c.message == message::t_not_best.text ? CHEAPEST_AT_T : REJECTED;
         EXPECT_EQ(r.out, code == OPTIMAL ? "1.000000\n" : code == CHEAPEST_AT_T ? "0.300000\n" : "0.000000\n");
         EXPECT_EQ(r.err, c.message);
       } else {
@@ -104,8 +104,8 @@ TEST(FrontEnds, Kattis) {
 }
 
 TEST(FrontEnds, KattisScoringFlags) {
-  const std::string judge_03 = std::string(message::t_not_best) + "\n" + kCases[1].judge;
-  const std::string judge_1 = std::string(message::optimal) + "\n" + kCases[0].judge;
+  const std::string judge_03 = std::string(message::t_not_best.text) + "\n" + kCases[1].judge;
+  const std::string judge_1 = std::string(message::optimal.text) + "\n" + kCases[0].judge;
   struct {
     const char *name;
     const Case &c;

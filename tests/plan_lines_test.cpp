@@ -46,24 +46,24 @@ TEST(PlanLines, FirstDefectInReadingOrderAcrossBatches) {
     const char *name;
     std::int32_t k;
     std::string plan;
-    const char *message; // null: none
+    const Message *message; // null: none
     std::int64_t line;
     bool has_pair;
     std::int32_t u, v;
   } cases[] = {
       {"whole chain", 999, plan_text(999), nullptr, 0, false, 0, 0},
-      {"invalid on the first line", 999, plan_text(999, 1, "5 900"), message::invalid_portal, 1, true, 5, 900},
-      {"invalid ending a batch", 999, plan_text(999, 256, "5 900"), message::invalid_portal, 256, true, 5, 900},
-      {"invalid starting a batch", 999, plan_text(999, 257, "900 5"), message::invalid_portal, 257, true, 900, 5},
-      {"invalid on the last line", 999, plan_text(999, 999, "-1 0"), message::invalid_portal, 999, true, -1, 0},
-      {"repeat of line 1, reversed", 999, plan_text(999, 513, "1 0"), message::repeated_portal, 513, true, 1, 0},
-      {"format error starting a batch", 999, plan_text(999, 257, "x 3"), message::bad_format, 257, false, 0, 0},
-      {"format error ending a batch", 999, plan_text(999, 512, "3 -"), message::bad_format, 512, false, 0, 0},
+      {"invalid on the first line", 999, plan_text(999, 1, "5 900"), &message::invalid_portal, 1, true, 5, 900},
+      {"invalid ending a batch", 999, plan_text(999, 256, "5 900"), &message::invalid_portal, 256, true, 5, 900},
+      {"invalid starting a batch", 999, plan_text(999, 257, "900 5"), &message::invalid_portal, 257, true, 900, 5},
+      {"invalid on the last line", 999, plan_text(999, 999, "-1 0"), &message::invalid_portal, 999, true, -1, 0},
+      {"repeat of line 1, reversed", 999, plan_text(999, 513, "1 0"), &message::repeated_portal, 513, true, 1, 0},
+      {"format error starting a batch", 999, plan_text(999, 257, "x 3"), &message::bad_format, 257, false, 0, 0},
+      {"format error ending a batch", 999, plan_text(999, 512, "3 -"), &message::bad_format, 512, false, 0, 0},
       // Line breaks carry no meaning: a lone number takes the next line's first.
-      {"a pair across a line break", 999, plan_text(999, 512, "3"), message::invalid_portal, 512, true, 3, 512},
-      {"the earlier of two defects", 999, plan_text(300, 200, "0 2") + "x\n", message::invalid_portal, 200, true, 0,
+      {"a pair across a line break", 999, plan_text(999, 512, "3"), &message::invalid_portal, 512, true, 3, 512},
+      {"the earlier of two defects", 999, plan_text(300, 200, "0 2") + "x\n", &message::invalid_portal, 200, true, 0,
        2},
-      {"file ends early", 999, plan_text(600), message::bad_format, 601, false, 0, 0},
+      {"file ends early", 999, plan_text(600), &message::bad_format, 601, false, 0, 0},
       {"lines past k unread", 256, plan_text(256) + "x\n", nullptr, 0, false, 0, 0},
   };
   for (const auto &c : cases) {

@@ -66,22 +66,22 @@ TEST(Stress, LargestInstances) {
     const std::string &inst, answer, plan;
     const char *err;
   } cases[] = {
-      {"longest parent chain", kChain, kChainAnswer, chain_plan(last), message::optimal},
+      {"longest parent chain", kChain, kChainAnswer, chain_plan(last), message::optimal.text},
       {"huge k, valid lines to the end", kChain, kChainAnswer, chain_plan("2147483647"),
-       message::bad_format},
+       message::bad_format.text},
       {"every portal, then a repeat", kChain, kChainAnswer,
-       chain_plan("262145", last + " 0\n0 " + last + "\n"), message::repeated_portal},
-      {"every portal on one pair", same_pair, "1", "0 1 0 1", message::optimal},
-      {"every portal on one pair, twice", same_pair, "1", "0 2 0 1 1 0", message::repeated_portal},
-      {"every portal a loop", loops, "0", "0 1 0 1", message::invalid_portal},
-      {"loops connect nothing", loops, "0", "0 2 0 0 1 1", message::not_connected},
+       chain_plan("262145", last + " 0\n0 " + last + "\n"), message::repeated_portal.text},
+      {"every portal on one pair", same_pair, "1", "0 1 0 1", message::optimal.text},
+      {"every portal on one pair, twice", same_pair, "1", "0 2 0 1 1 0", message::repeated_portal.text},
+      {"every portal a loop", loops, "0", "0 1 0 1", message::invalid_portal.text},
+      {"loops connect nothing", loops, "0", "0 2 0 0 1 1", message::not_connected.text},
   };
 
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
     Ran o = run_binary({temp_file(c.inst), temp_file(c.answer), temp_file(c.plan)});
     EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(o.out, c.err == message::optimal ? "1.000000\n" : "0.000000\n");
+    EXPECT_EQ(o.out, c.err == message::optimal.text ? "1.000000\n" : "0.000000\n");
     EXPECT_EQ(o.err, c.err);
   }
 }
@@ -94,7 +94,7 @@ TEST(Stress, LargestJuryPlans) {
   const std::string jury = temp_file(chain_plan(last)), contestant = temp_file(chain_plan(last));
   Ran ok = run_program(kCheckerTestlib, {inst, contestant, jury});
   EXPECT_EQ(ok.status, 0);
-  EXPECT_EQ(ok.err, std::string("ok ") + message::optimal + "\n");
+  EXPECT_EQ(ok.err, std::string("ok ") + message::optimal.text + "\n");
 
   std::string broken_text = chain_plan(last);
   broken_text.replace(broken_text.rfind('\n', broken_text.size() - 2) + 1, std::string::npos, "0 2\n");
@@ -112,10 +112,10 @@ TEST(Stress, TenMegabyteTokensInBoundedMemory) {
   // and its peak memory counts that copy.
   const std::size_t ten = 10 << 20;
   const std::pair<std::string, const char *> cases[] = {
-      {temp_file_filled("0 ", '7', ten, ""), message::bad_format},      // k beyond 32 bits
-      {temp_file_filled("0 1 0 1", '7', ten, ""), message::bad_format}, // island beyond 32 bits
-      {temp_file_filled("", '0', ten, "6 1 0 1"), message::t_out_of_range},
-      {temp_file_filled("0 1 1 ", '0', ten, "0"), message::optimal},
+      {temp_file_filled("0 ", '7', ten, ""), message::bad_format.text},      // k beyond 32 bits
+      {temp_file_filled("0 1 0 1", '7', ten, ""), message::bad_format.text}, // island beyond 32 bits
+      {temp_file_filled("", '0', ten, "6 1 0 1"), message::t_out_of_range.text},
+      {temp_file_filled("0 1 1 ", '0', ten, "0"), message::optimal.text},
   };
   for (const auto &[plan, err] : cases) {
     Ran o = run_binary({inst, ans, plan});
@@ -127,7 +127,7 @@ TEST(Stress, TenMegabyteTokensInBoundedMemory) {
 TEST(Stress, TwoGigabytesOfWhiteSpaceThroughAPipe) {
   const std::string inst = temp_file(kChain), ans = temp_file(kChainAnswer);
   Ran small = run_binary({inst, ans, temp_file("0 262143 ")});
-  ASSERT_EQ(small.err, message::bad_format);
+  ASSERT_EQ(small.err, message::bad_format.text);
 
   std::string fifo = temp_file("");
   unlink(fifo.c_str());
@@ -150,7 +150,7 @@ TEST(Stress, TwoGigabytesOfWhiteSpaceThroughAPipe) {
   unlink(fifo.c_str());
   EXPECT_EQ(written.load(), 2048L << 20) << "the checker stopped reading early";
   EXPECT_EQ(o.out, "0.000000\n");
-  EXPECT_EQ(o.err, message::bad_format);
+  EXPECT_EQ(o.err, message::bad_format.text);
   EXPECT_LT(o.peak_kib, small.peak_kib + kGrowthKib) << "memory grew with the plan";
 }
 

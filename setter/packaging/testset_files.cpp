@@ -57,7 +57,7 @@ std::string check_testset(const std::vector<TestFiles> &tests, const std::functi
     if (o.failed)
       return test.base + ".ans: " + o.failure;
     if (o.code != OPTIMAL)
-      return test.base + ".ans: the plan is not optimal: " + o.message;
+      return test.base + ".ans: the plan is not optimal: " + o.message->text;
   }
   return {};
 }

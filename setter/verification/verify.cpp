@@ -22,7 +22,7 @@ std::string miss(const TrialRun &run, double time_limit) {
   if (run.crashed)
     return run.by_signal ? "crashed (signal " + std::to_string(run.status) + ")"
                          : "crashed (exit status " + std::to_string(run.status) + ")";
-  return run.outcome.failed ? run.outcome.failure : run.outcome.message;
+  return run.outcome.failed ? run.outcome.failure : run.outcome.message->text;
 }
 
 void tally(Tally &t, const TrialRun &run, const Trial &trial, double time_limit) {
