@@ -9,14 +9,15 @@
 #include "judge/outcome.h"
 #include "judge/verdict.h"
 
-namespace {
+namespace cms_internal {
 
 constexpr int EXIT_VERDICT = 0;         // a score was given, whatever it is
 constexpr int EXIT_CHECKER_FAILURE = 1; // the judge's own data is broken
 
-} // namespace
+} // namespace cms_internal
 
 void end_run(const Outcome &outcome) {
+  using namespace cms_internal;
   if (outcome.failed) {
     std::fputs((outcome.failure + "\n").c_str(), stderr);
     std::exit(EXIT_CHECKER_FAILURE);
@@ -28,6 +29,7 @@ void end_run(const Outcome &outcome) {
 }
 
 int main(int argc, char **argv) {
+  using namespace cms_internal;
   if (argc < 4)
     checker_failure("參數不足，用法：checker 題目檔 答案檔 輸出檔");
   judge_files(argv[1], argv[2], argv[3], AnswerForms::total);

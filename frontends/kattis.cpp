@@ -17,7 +17,7 @@
 #include "judge/outcome.h"
 #include "judge/verdict.h"
 
-namespace {
+namespace kattis_internal {
 
 constexpr int EXIT_AC = 42;
 constexpr int EXIT_WA = 43;
@@ -75,9 +75,10 @@ void parse_flags(int argc, char **argv) {
   }
 }
 
-} // namespace
+} // namespace kattis_internal
 
 void end_run(const Outcome &outcome) {
+  using namespace kattis_internal;
   if (outcome.failed)
     judge_error(outcome.failure + "\n");
   write_feedback("teammessage.txt", outcome.message->text);
@@ -96,6 +97,7 @@ void end_run(const Outcome &outcome) {
 }
 
 int main(int argc, char **argv) {
+  using namespace kattis_internal;
   if (argc < 4 || argv[3][0] == '\0')
     judge_error(std::string("checker-kattis: missing arguments\n") + kUsage);
   feedback = argv[3];

@@ -8,13 +8,14 @@
 #include "setter/validation/text_file.h"
 #include "setter/validation/validation.h"
 
-namespace {
+namespace kattis_input_internal {
 
 constexpr int EXIT_SOUND = 42, EXIT_DEFECTIVE = 43;
 
-} // namespace
+} // namespace kattis_input_internal
 
 int main() {
+  using namespace kattis_input_internal;
   std::string text;
   if (const std::string error = read_text_file("-", text); !error.empty()) {
     std::fprintf(stderr, "standard input: %s\n", error.c_str());

@@ -15,7 +15,7 @@
 #include "judge/outcome.h"
 #include "judge/verdict.h"
 
-namespace {
+namespace testlib_internal {
 
 constexpr int EXIT_OK = 0, EXIT_WA = 1, EXIT_PE = 2, EXIT_FAIL = 3, EXIT_POINTS = 7;
 
@@ -77,9 +77,10 @@ std::string xml_escaped(const std::string &text) {
   std::exit(result.status);
 }
 
-} // namespace
+} // namespace testlib_internal
 
 void end_run(const Outcome &outcome) {
+  using namespace testlib_internal;
   if (outcome.failed)
     quit(kFail, outcome.failure);
   switch (outcome.code) {
@@ -93,6 +94,7 @@ void end_run(const Outcome &outcome) {
 }
 
 int main(int argc, char **argv) {
+  using namespace testlib_internal;
   if (argc > 4)
     result_path = argv[4];
   appes = argc > 5 && std::strcmp(argv[5], "-appes") == 0;

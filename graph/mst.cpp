@@ -8,7 +8,7 @@
 #include "graph/radix_sort.h"
 #include "memory/huge_pages.h"
 
-namespace {
+namespace mst_internal {
 
 // A sort word: an order key of the cost at t above the portal number, which fills
 // the low bits (portal numbers lie below MAXN = 2^18).
@@ -100,9 +100,10 @@ void order_cut_runs(std::uint64_t *sorted, std::uint64_t *gather, std::size_t co
   }
 }
 
-} // namespace
+} // namespace mst_internal
 
 double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint64_t> scratch) {
+  using namespace mst_internal;
   djInit();
   const double td = static_cast<double>(t);
   // The portals considered: edges, or every portal when it is empty.

@@ -6,7 +6,7 @@
 #include <bit>
 #include <utility>
 
-namespace {
+namespace radix_sort_internal {
 
 // A range of this many words or fewer is sorted by insertion.
 constexpr std::size_t kInsertionMost = 32;
@@ -139,13 +139,15 @@ void sort_bucket(std::uint64_t *words, std::uint64_t *spare, std::size_t n, int 
   std::copy_n(spare, n, words);
 }
 
-} // namespace
+} // namespace radix_sort_internal
 
 void radix_sort_in_place(std::uint64_t *words, std::size_t n, int high, int low) {
+  using namespace radix_sort_internal;
   sort_band(words, n, high, low, 0);
 }
 
 void radix_sort_into(std::uint64_t *from, std::uint64_t *to, std::size_t n, int high, int low) {
+  using namespace radix_sort_internal;
   int shift = high, bits = 0;
   if (!first_differing_digit(from, n, shift, low, static_cast<int>(std::bit_width(n)) - 1, kMostFirstBits, bits,
                             first_edge)) {

@@ -10,7 +10,7 @@
 #include "instance/tables.h"
 #include "memory/huge_pages.h"
 
-namespace {
+namespace loader_internal {
 
 std::string field_name(const char *field, std::int32_t record) {
   if (record < 0)
@@ -79,9 +79,10 @@ bool read_finite(double &value, const char *field, std::int32_t record, std::str
   return true;
 }
 
-} // namespace
+} // namespace loader_internal
 
 std::string load_instance() {
+  using namespace loader_internal;
   std::string error;
   if (!read_count(N, "N", error) || !read_count(M, "M", error))
     return error;

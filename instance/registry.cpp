@@ -9,7 +9,7 @@
 #include "instance/tables.h"
 #include "memory/huge_pages.h"
 
-namespace {
+namespace registry_internal {
 
 // Island numbers and portal numbers below MAXN = 2^18 take 18 bits each; a slot's
 // top bit marks a portal a plan has named.
@@ -72,9 +72,10 @@ std::int32_t portal_in(std::uint64_t slot) {
   return static_cast<std::int32_t>(slot & ((std::uint64_t{1} << kPortalBits) - 1)) - 1;
 }
 
-} // namespace
+} // namespace registry_internal
 
 void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
+  using namespace registry_internal;
   assert(!lent);
   assert(a >= 0 && b >= 0 && a < MAXN && b < MAXN && index >= 0 && index < MAXN);
   assert(static_cast<std::uint64_t>(keys) + 1 < slots); // a free slot ends every probe
@@ -85,22 +86,26 @@ void add_edge(std::int32_t a, std::int32_t b, std::int32_t index) {
 }
 
 void prefetch_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t count) {
+  using namespace registry_internal;
   for (std::int32_t i = 0; i < count; ++i)
     __builtin_prefetch(&m_edge[home(key_of_pair(a[i], b[i]))], 1);
 }
 
 void add_edges(const std::int32_t *a, const std::int32_t *b, std::int32_t first, std::int32_t count) {
+  using namespace registry_internal;
   for (std::int32_t i = 0; i < count; ++i)
     add_edge(a[i], b[i], first + i);
 }
 
 void registry_expect(std::int32_t portals) {
+  using namespace registry_internal;
   const std::uint64_t expected = static_cast<std::uint64_t>(std::clamp(portals, 0, MAXN));
   slots = std::min(kSlots, 3 * expected + 1);
   prefer_huge_pages(m_edge, slots * sizeof m_edge[0]);
 }
 
 std::int32_t find_edge(std::int32_t u, std::int32_t v) {
+  using namespace registry_internal;
   assert(!lent);
   std::uint64_t key;
   if (!pair_key(u, v, key))
@@ -109,6 +114,7 @@ std::int32_t find_edge(std::int32_t u, std::int32_t v) {
 }
 
 void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, std::int32_t *portal) {
+  using namespace registry_internal;
   assert(!lent);
   // The keys and their home slots, fetched a chunk at a time before its probes.
   constexpr std::size_t kChunk = 64;
@@ -135,19 +141,22 @@ void claim_edges(std::size_t n, const std::int32_t *u, const std::int32_t *v, st
 }
 
 void registry_unclaim() {
+  using namespace registry_internal;
   assert(!lent);
   for (std::uint64_t s = 0; s < slots; ++s)
     m_edge[s] &= ~kClaimed;
 }
 
-std::int32_t registry_keys() { return keys; }
+std::int32_t registry_keys() { return registry_internal::keys; }
 
 std::span<std::uint64_t> registry_release() {
+  using namespace registry_internal;
   lent = true;
   return {m_edge, slots};
 }
 
 void registry_clear() {
+  using namespace registry_internal;
   if (keys > 0 || lent)
     std::fill_n(m_edge, slots, 0);
   keys = 0;

@@ -14,7 +14,7 @@
 #include "judge/verdict.h"
 #include "reader/reader.h"
 
-namespace {
+namespace answer_internal {
 
 [[noreturn]] void unreadable(const char *path) { checker_failure(std::string("無法讀取答案檔：") + path); }
 
@@ -82,9 +82,10 @@ double jury_plan_total(const char *path) {
   return total;
 }
 
-} // namespace
+} // namespace answer_internal
 
 double read_reference(const char *path, AnswerForms forms) {
+  using namespace answer_internal;
   if (!input_bind(path))
     checker_failure(std::string("無法開啟答案檔：") + path);
   if (forms == AnswerForms::total_or_plan) {

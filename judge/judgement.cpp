@@ -15,7 +15,7 @@
 #include "judge/plan_lines.h"
 #include "judge/verdict.h"
 
-namespace {
+namespace judgement_internal {
 
 // A least total that overflows leaves nothing to compare a plan with.
 void require_finite(std::int32_t t, double minimum) {
@@ -24,9 +24,10 @@ void require_finite(std::int32_t t, double minimum) {
                     "），題目檔的成本溢位");
 }
 
-} // namespace
+} // namespace judgement_internal
 
 void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *answer) {
+  using namespace judgement_internal;
   const double td = static_cast<double>(t);
   double total = td * X;
   connect_start();

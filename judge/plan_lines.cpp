@@ -13,7 +13,7 @@
 #include "judge/verdict.h"
 #include "reader/reader.h"
 
-namespace {
+namespace plan_lines_internal {
 
 constexpr std::int32_t kBatch = 256;
 
@@ -68,9 +68,10 @@ bool judge_batch(const Batch &b, double t, double &total, LineDefect &defect) {
   return true;
 }
 
-} // namespace
+} // namespace plan_lines_internal
 
 LineDefect read_plan_lines(std::int32_t k, double t, double &total) {
+  using namespace plan_lines_internal;
   LineDefect defect;
   Batch b;
   for (std::int32_t left = k; left > 0;) {

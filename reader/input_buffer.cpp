@@ -9,6 +9,13 @@
 #include <io.h>
 #endif
 
+// Where the bound input stands, besides what input_buffer.h shares.
+namespace input_buffer_internal {
+bool at_eof = false;
+std::string_view held;     // the bound text, when no file is bound
+std::size_t held_next = 0; // its first byte not yet in the buffer
+} // namespace input_buffer_internal
+
 namespace input {
 
 char buffer[kBufferSize];
@@ -17,13 +24,8 @@ bool read_failed = false;
 std::FILE *source = nullptr;
 std::uint64_t before = 0, token = 0, generation = 0;
 
-namespace {
-bool at_eof = false;
-std::string_view held;     // the bound text, when no file is bound
-std::size_t held_next = 0; // its first byte not yet in the buffer
-} // namespace
-
 bool refill() {
+  using namespace input_buffer_internal;
   if (at_eof)
     return false;
   before += len;
@@ -60,7 +62,7 @@ Scan skip_space() {
 
 } // namespace input
 
-namespace {
+namespace input_buffer_internal {
 
 void bind(std::FILE *file, std::string_view bound_text = {}) {
   using namespace input;
@@ -77,28 +79,31 @@ void bind(std::FILE *file, std::string_view bound_text = {}) {
     std::setvbuf(file, nullptr, _IONBF, 0); // the reader buffers; stdio need not
 }
 
-} // namespace
+} // namespace input_buffer_internal
 
 bool input_bind(const char *path) {
+  using namespace input_buffer_internal;
   std::FILE *file = std::fopen(path, "rb"); // the bytes judged are the file's, on every platform
   bind(file);
   if (!file)
-    input::at_eof = input::read_failed = true; // every read reports the file unreadable
+    input_buffer_internal::at_eof = input::read_failed = true; // every read reports the file unreadable
   return file != nullptr;
 }
 
 void input_bind_stdin() {
+  using namespace input_buffer_internal;
 #if defined(_WIN32)
   _setmode(_fileno(stdin), _O_BINARY); // no \r\n folding, no end at a 0x1A byte
 #endif
   bind(stdin);
 }
 
-void input_bind_text(std::string_view bound_text) { bind(nullptr, bound_text); }
+void input_bind_text(std::string_view bound_text) { input_buffer_internal::bind(nullptr, bound_text); }
 
 std::uint64_t input_token_offset() { return input::token; }
 
 bool input_restart() {
+  using namespace input_buffer_internal;
   using namespace input;
   ++generation;
   token = 0;
@@ -118,6 +123,7 @@ bool input_restart() {
 }
 
 std::uint64_t input_line_at(std::uint64_t offset) {
+  using namespace input_buffer_internal;
   using namespace input;
   if (!input_restart())
     return 0;

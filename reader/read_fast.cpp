@@ -12,9 +12,9 @@
 #include "reader/input_buffer.h"
 #include "reader/swar.h"
 
-using namespace input;
+namespace read_fast_internal {
 
-namespace {
+using namespace input;
 
 // A stretch is classified in blocks of 64 bytes, at most kStretch bytes at a time;
 // a conversion reads at most kOverread bytes past where its token starts.
@@ -202,10 +202,11 @@ std::size_t read_runs(std::size_t count, Convert convert) {
   return n;
 }
 
-} // namespace
+} // namespace read_fast_internal
 
 std::size_t read_records_fast(std::int32_t limit, std::int32_t *a, std::int32_t *b, double *c, double *d,
                               std::size_t count) {
+  using namespace read_fast_internal;
   return read_runs<4>(count, [=](std::size_t n, const char *p, const std::uint32_t *start, const std::uint32_t *end) {
     const auto length = [&](int i) { return static_cast<int>(end[i] - start[i]); };
     std::int32_t x, y;
@@ -220,6 +221,7 @@ std::size_t read_records_fast(std::int32_t limit, std::int32_t *a, std::int32_t 
 }
 
 std::size_t read_int_pairs_fast(std::int32_t *a, std::int32_t *b, std::size_t count) {
+  using namespace read_fast_internal;
   return read_runs<2>(count, [=](std::size_t n, const char *p, const std::uint32_t *start, const std::uint32_t *end) {
     std::int32_t x, y;
     if (!short_integer(p + start[0], static_cast<int>(end[0] - start[0]), x) ||

@@ -3,9 +3,9 @@
 
 #include "reader/input_buffer.h"
 
-using namespace input;
+namespace read_int_internal {
 
-namespace {
+using namespace input;
 
 // A decimal integer of at most 7 digits; false (nothing consumed) for any other
 // token, which the general path then reads.
@@ -17,9 +17,10 @@ bool fast_int(std::int32_t &value) {
   return true;
 }
 
-} // namespace
+} // namespace read_int_internal
 
 Scan read_int(std::int32_t &value) {
+  using namespace read_int_internal;
   if (Scan s = skip_space(); s != Scan::ok)
     return s;
   if (fast_reach() && fast_int(value))
@@ -43,6 +44,7 @@ Scan read_int(std::int32_t &value) {
 }
 
 bool skip_integer_token() {
+  using namespace read_int_internal;
   if (skip_space() != Scan::ok)
     return false;
   take_sign();

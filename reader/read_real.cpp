@@ -6,9 +6,9 @@
 
 #include "reader/input_buffer.h"
 
-using namespace input;
+namespace read_real_internal {
 
-namespace {
+using namespace input;
 
 int hex_value(int c) {
   if (is_digit(c))
@@ -160,9 +160,10 @@ Scan read_hex(double &value, bool negative) {
   return Scan::ok;
 }
 
-} // namespace
+} // namespace read_real_internal
 
 Scan read_real(double &value) {
+  using namespace read_real_internal;
   if (Scan s = skip_space(); s != Scan::ok)
     return s;
   if (fast_reach() && fast_real(value))

@@ -6,7 +6,7 @@
 
 #include "reader/swar.h"
 
-namespace {
+namespace layout_internal {
 
 // Bytes a quick check may read past the end of a line.
 constexpr std::size_t kLineOverread = 32;
@@ -223,9 +223,10 @@ long long record_count(std::string_view header) {
   return std::stoll(std::string(fields[1]));
 }
 
-} // namespace
+} // namespace layout_internal
 
 std::vector<Defect> instance_layout(std::string_view text) {
+  using namespace layout_internal;
   std::vector<Defect> out;
   if (text.empty()) {
     out.push_back({0, "檔案是空的"});
@@ -258,6 +259,7 @@ std::vector<Defect> instance_layout(std::string_view text) {
 }
 
 std::vector<Defect> answer_layout(std::string_view text) {
+  using namespace layout_internal;
   std::vector<Defect> out;
   if (text.empty()) {
     out.push_back({0, "檔案是空的"});

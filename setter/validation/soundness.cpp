@@ -11,7 +11,7 @@
 #include "judge/explain.h"
 #include "judge/judgement.h"
 
-namespace {
+namespace soundness_internal {
 
 constexpr std::uint64_t kTokenN = 0, kTokenT = 2;
 
@@ -51,9 +51,10 @@ Flaw shadowed_portal(std::int32_t t, double full, double nameable) {
   return {0, why};
 }
 
-} // namespace
+} // namespace soundness_internal
 
 double nameable_mst(std::int32_t t, std::vector<std::int32_t> *taken) {
+  using namespace soundness_internal;
   if (registry_keys() == M) // no pair is joined twice: plans can name every portal
     return mst(t, taken);
   std::vector<std::int32_t> nameable;
@@ -67,6 +68,7 @@ double nameable_mst(std::int32_t t, std::vector<std::int32_t> *taken) {
 }
 
 Soundness check_soundness() {
+  using namespace soundness_internal;
   Soundness s{{0, 0.0}, {}};
   if (T < 0)
     s.flaws.push_back({kTokenT, "T = " + std::to_string(T) + " 小於 0，沒有可選的 t"});

@@ -6,13 +6,14 @@
 
 #include "memory/huge_pages.h"
 
-namespace {
+namespace text_file_internal {
 
 std::string too_large() { return "大於 " + std::to_string(kMostFileBytes >> 20) + " MiB 的上限，不是合理的測資檔"; }
 
-} // namespace
+} // namespace text_file_internal
 
 std::string read_text_file(const std::string &path, std::string &text) {
+  using namespace text_file_internal;
   text.clear();
   const bool from_stdin = path == "-";
   struct stat info {};

@@ -12,7 +12,7 @@
 #include "setter/validation/layout.h"
 #include "setter/validation/soundness.h"
 
-namespace {
+namespace validation_internal {
 
 // A report on the instance, placed by a byte offset or by the index of a token;
 // the text is mapped to lines only when there is something to report.
@@ -64,9 +64,10 @@ void check_decimals(std::string_view text, int most, std::vector<Pending> &pendi
   }
 }
 
-} // namespace
+} // namespace validation_internal
 
 Checked validate_instance(std::string_view text, const std::string &name, const Bounds &bounds) {
+  using namespace validation_internal;
   Checked checked;
   std::vector<Pending> pending;
   const std::vector<Defect> layout = instance_layout(text);
@@ -100,6 +101,7 @@ Checked validate_instance(std::string_view text, const std::string &name, const 
 
 void validate_answer(std::string_view text, const std::string &name, const Best *best,
                      std::vector<std::string> &reports) {
+  using namespace validation_internal;
   const TextMap map = map_text(text);
   const std::vector<Defect> layout = answer_layout(text);
   for (const Defect &d : layout)
