@@ -83,11 +83,11 @@ std::string cms_task_ready(const std::string &out, const TaskInfo &info) {
   const std::string name = fs::path(out).lexically_normal().filename().string();
   if (name.empty() || name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") != std::string::npos)
     return out + ": the folder's name is the task's name, and must be [a-z0-9_]+";
+  if (info.statement && !on_path("pdflatex"))
+    return "pdflatex not found: install it (Debian: texlive-latex-base) or pass --no-statement";
   std::string why;
   if (!is_static_executable(info.checker, why))
     return info.checker + " " + why + ": give the checker of the default build with --checker";
-  if (info.statement && !on_path("pdflatex"))
-    return "pdflatex not found: install it (Debian: texlive-latex-base) or pass --no-statement";
   return {};
 }
 
