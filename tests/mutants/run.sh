@@ -31,7 +31,7 @@ while IFS=$'\t' read -r file from to what; do
   # Plant the fault: its text must be found exactly once.
   if ! python3 - "$work/$file" "$from" "$to" <<'PY'
 import sys
-path, old, new = sys.argv[1], sys.argv[2].replace('\\n', '\n').replace('\\t', '\t'), sys.argv[3].replace('\\n', '\n').replace('\\t', '\t')
+path, old, new = sys.argv[1], sys.argv[2].replace('{NL}', '\n'), sys.argv[3].replace('{NL}', '\n')
 text = open(path).read()
 if text.count(old) != 1:
     sys.exit(1)
