@@ -1,8 +1,8 @@
-// Loading the instance file from standard input.
+// Loading the instance file from the bound file.
 #pragma once
 #include <string>
 
-// Reads "N M T X" and M records "es et ec er" from standard input, filling the
+// Reads "N M T X" and M records "es et ec er" from the bound file, filling the
 // instance tables and the registry (edges is left empty: every portal). The instance is the judge's own data,
 // yet it is checked: returns an empty string when it is sound, else a description
 // (in Traditional Chinese) of the first defect in reading order: a missing or

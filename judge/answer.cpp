@@ -9,7 +9,7 @@
 #include "graph/connect.h"
 #include "instance/registry.h"
 #include "instance/tables.h"
-#include "judge/explain.h"
+#include "judge/exact.h"
 #include "judge/plan_lines.h"
 #include "judge/verdict.h"
 #include "reader/reader.h"

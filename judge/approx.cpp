@@ -2,7 +2,7 @@
 // totals without judging a plan need nothing else of the judgement.
 #include <cmath>
 
-#include "judge/judgement.h"
+#include "judge/approx.h"
 
 bool approx(double a, double b) {
   double d = std::fabs(a - b);

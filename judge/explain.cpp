@@ -1,15 +1,8 @@
 // Judges' explanation of an outcome.
 #include "judge/explain.h"
 
-#include <cstdio>
-
+#include "judge/exact.h"
 #include "judge/verdict.h"
-
-std::string exact(double v) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.17g", v);
-  return text;
-}
 
 std::string explain(const Outcome &outcome) {
   std::string text = (outcome.failed ? outcome.failure : std::string(outcome.message->text)) + "\n";

@@ -9,6 +9,3 @@
 // and the pair read there; the plan total, the minimum total at t and the
 // reference total, with 17 significant digits.
 std::string explain(const Outcome &outcome);
-
-// v with 17 significant digits, so that it reads back to the same double.
-std::string exact(double v);

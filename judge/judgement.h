@@ -2,10 +2,6 @@
 #pragma once
 #include <cstdint>
 
-// True when b equals the reference value a within tolerance: |a−b| < 1e-6, or
-// |a−b| / |a| < 1e-8. False for a NaN difference; a = 0 divides without trapping.
-bool approx(double a, double b);
-
 // Judges the plan whose header (t within 0..T, k) has been read, against the
 // reference total read from the file at answer; reads the k portal lines from the
 // bound file and records what it establishes in detail. Ends the run with a

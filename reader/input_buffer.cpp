@@ -1,4 +1,4 @@
-// The reader's buffer: one fixed block of standard input at a time.
+// The reader's buffer: one fixed block of the bound file at a time.
 #include "reader/input_buffer.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// The reader's buffer over standard input, shared by the integer and the real
+// The reader's buffer over the bound file, shared by the integer and the real
 // conversions; not part of the instance subsystem's interface.
 #pragma once
 #include <cstddef>

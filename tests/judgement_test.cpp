@@ -1,5 +1,5 @@
 // approx() at its boundaries, and the whole checking sequence in-process.
-#include "judge/judgement.h"
+#include "judge/approx.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

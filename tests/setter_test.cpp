@@ -10,7 +10,7 @@
 #include "instance/loader.h"
 #include "instance/registry.h"
 #include "instance/tables.h"
-#include "judge/judgement.h"
+#include "judge/approx.h"
 #include "reader/position.h"
 #include "setter/validation/soundness.h"
 #include "support/binary.h"

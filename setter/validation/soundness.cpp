@@ -8,8 +8,8 @@
 #include "graph/mst.h"
 #include "instance/registry.h"
 #include "instance/tables.h"
-#include "judge/explain.h"
-#include "judge/judgement.h"
+#include "judge/approx.h"
+#include "judge/exact.h"
 
 namespace soundness_internal {
 

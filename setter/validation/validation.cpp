@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "judge/explain.h"
-#include "judge/judgement.h"
+#include "judge/approx.h"
+#include "judge/exact.h"
 #include "reader/position.h"
 #include "reader/reader.h"
 #include "setter/validation/instance_file.h"

@@ -9,5 +9,5 @@ std::string temp_file(const std::string &text);
 std::string temp_file_filled(const std::string &head, char fill, std::size_t count,
                              const std::string &tail);
 
-// Binds standard input to a temporary file holding text, for the reader.
+// Binds the reader to a temporary file holding text.
 void bind_text(const std::string &text);

@@ -1,0 +1,6 @@
+// The tolerant comparison of two totals.
+#pragma once
+
+// True when b equals the reference value a within tolerance: |a−b| < 1e-6, or
+// |a−b| / |a| < 1e-8. False for a NaN difference; a = 0 divides without trapping.
+bool approx(double a, double b);
