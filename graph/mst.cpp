@@ -11,13 +11,12 @@
 namespace mst_internal {
 
 // A sort word: an order key of the cost at t above the portal number, which fills
-// the low bits (portal numbers lie below MAXN = 2^18).
-constexpr int kWordPortalBits = 18;
+// the low number field.
+constexpr int kWordPortalBits = kNumberBits;
 constexpr int kWordKeyBits = 64 - kWordPortalBits;
 constexpr std::uint64_t kWordPortal = (std::uint64_t{1} << kWordPortalBits) - 1;
-static_assert(MAXN == 1 << kWordPortalBits);
-// Island numbers likewise fill 18 bits.
-constexpr int kEndBits = 18;
+// A gathered word: the two ends, one number field each, below key bits.
+constexpr int kEndBits = kNumberBits;
 constexpr std::uint64_t kEnd = (std::uint64_t{1} << kEndBits) - 1;
 // Runs of words alike above the cut up to this long are ordered by insertion.
 constexpr std::size_t kShortRun = 32;
@@ -100,6 +99,68 @@ void order_cut_runs(std::uint64_t *sorted, std::uint64_t *gather, std::size_t co
   }
 }
 
+// The tables mst() works in: sort words, the sorted words, and by portal what the
+// joins need (see gathered()).
+struct Work {
+  std::uint64_t *word, *sorted, *ends_below;
+};
+
+// Pack: every considered portal's cost at t as an order key, the band of bits on
+// which keys differ, each portal's ends and key bits below the cut (by portal),
+// and its sort word.
+template <class Portal>
+Band pack(double td, std::size_t count, Portal portal, const Work &w) {
+  const std::uint64_t first_key = key_of(cost_at(portal(0), td));
+  std::uint64_t differ = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    w.word[i] = key_of(cost_at(portal(i), td));
+    differ |= w.word[i] ^ first_key;
+  }
+  const Band b = band_of(first_key, differ);
+  // The ends and the low key bits go by portal while the key is at hand.
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::int32_t p = portal(i);
+    w.ends_below[p] = gathered(p, (w.word[i] >> b.low) & low_bits(b.cut - b.low));
+    w.word[i] = ((w.word[i] >> b.cut) & low_bits(b.kept)) << kWordPortalBits | static_cast<std::uint64_t>(p);
+  }
+  return b;
+}
+
+constexpr std::size_t kAhead = 16; // how far ahead the gather and the joins fetch
+
+// Gather: the portals come sorted, scattered over ends_below; what the joins need
+// is gathered into word, free since the sort, in one pass whose fetches overlap,
+// and runs of keys alike above the cut are put in full cost order.
+void gather(std::size_t count, const Band &b, const Work &w) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i + kAhead < count)
+      __builtin_prefetch(&w.ends_below[w.sorted[i + kAhead] & kWordPortal]);
+    w.word[i] = w.ends_below[w.sorted[i] & kWordPortal];
+  }
+  if (b.cut != b.low) // keys were cut
+    order_cut_runs(w.sorted, w.word, count, w.ends_below);
+}
+
+// Join: Kruskal's pass in cost order, adding to total the cost of every portal
+// that joins two sets, until N-1 joins leave nothing to join.
+double join(std::size_t count, const Band &b, const Work &w, double total, std::vector<std::int32_t> *taken) {
+  std::int32_t joins_left = N - 1;
+  for (std::size_t i = 0; i < count && joins_left > 0; ++i) {
+    if (i + kAhead < count) {
+      __builtin_prefetch(&root[w.word[i + kAhead] & kEnd]);
+      __builtin_prefetch(&root[(w.word[i + kAhead] >> kEndBits) & kEnd]);
+    }
+    const std::uint64_t g = w.word[i];
+    if (djUnion(static_cast<std::int32_t>(g & kEnd), static_cast<std::int32_t>((g >> kEndBits) & kEnd))) {
+      --joins_left;
+      total += cost_of(b.shared | (w.sorted[i] >> kWordPortalBits) << b.cut | (g >> (2 * kEndBits)) << b.low);
+      if (taken)
+        taken->push_back(static_cast<std::int32_t>(w.sorted[i] & kWordPortal));
+    }
+  }
+  return total;
+}
+
 } // namespace mst_internal
 
 double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint64_t> scratch) {
@@ -110,63 +171,24 @@ double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint
   const bool every = edges.empty();
   const std::size_t count = every ? static_cast<std::size_t>(std::max(M, 0)) : edges.size();
   const auto portal = [every](std::size_t i) { return every ? static_cast<std::int32_t>(i) : edges[i]; };
-  double total = td * X;
   if (count == 0)
-    return total;
-  // Words, sorted words and, by portal, its ends and key bits below the cut (as
-  // gathered() packs them): in the lent scratch when it holds all three.
+    return td * X;
+  // In the lent scratch when it holds all three tables, else in tables of its own.
   const std::size_t portals = static_cast<std::size_t>(std::max(M, 0));
   const bool borrowed = scratch.size() >= 2 * count + portals;
-  std::uint64_t *word = borrowed ? scratch.data() : own_word, *sorted = borrowed ? scratch.data() + count : own_sorted;
-  std::uint64_t *ends_below = borrowed ? scratch.data() + 2 * count : own_ends_below;
+  const Work w = borrowed ? Work{scratch.data(), scratch.data() + count, scratch.data() + 2 * count}
+                          : Work{own_word, own_sorted, own_ends_below};
   if (!borrowed) {
     prefer_huge_pages(own_word, count * sizeof own_word[0]);
     prefer_huge_pages(own_sorted, count * sizeof own_sorted[0]);
     prefer_huge_pages(own_ends_below, portals * sizeof own_ends_below[0]);
   }
-  const std::uint64_t first_key = key_of(cost_at(portal(0), td));
-  std::uint64_t differ = 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    word[i] = key_of(cost_at(portal(i), td));
-    differ |= word[i] ^ first_key;
-  }
-  const Band b = band_of(first_key, differ);
-  // Each portal's ends and key bits below the cut, in portal order while its key is
-  // at hand; then its sort word.
-  for (std::size_t i = 0; i < count; ++i) {
-    const std::int32_t p = portal(i);
-    ends_below[p] = gathered(p, (word[i] >> b.low) & low_bits(b.cut - b.low));
-    word[i] = ((word[i] >> b.cut) & low_bits(b.kept)) << kWordPortalBits | static_cast<std::uint64_t>(p);
-  }
-  radix_sort_into(word, sorted, count, kWordPortalBits + b.kept, kWordPortalBits);
-  // The portals come in cost order, scattered over ends_below: what the joins need
-  // is gathered into word, free since the sort, in one pass whose fetches overlap;
-  // the joins then read it in order.
-  constexpr std::size_t kAhead = 16;
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i + kAhead < count)
-      __builtin_prefetch(&ends_below[sorted[i + kAhead] & kWordPortal]);
-    word[i] = ends_below[sorted[i] & kWordPortal];
-  }
-  if (b.cut != b.low) // keys were cut
-    order_cut_runs(sorted, word, count, ends_below);
-  // After N-1 joins every island is in one set: no later portal can join two.
-  std::int32_t joins_left = N - 1;
-  for (std::size_t i = 0; i < count && joins_left > 0; ++i) {
-    if (i + kAhead < count) {
-      __builtin_prefetch(&root[word[i + kAhead] & kEnd]);
-      __builtin_prefetch(&root[(word[i + kAhead] >> kEndBits) & kEnd]);
-    }
-    const std::uint64_t w = word[i];
-    if (djUnion(static_cast<std::int32_t>(w & kEnd), static_cast<std::int32_t>((w >> kEndBits) & kEnd))) {
-      --joins_left;
-      total += cost_of(b.shared | (sorted[i] >> kWordPortalBits) << b.cut | (w >> (2 * kEndBits)) << b.low);
-      if (taken)
-        taken->push_back(static_cast<std::int32_t>(sorted[i] & kWordPortal));
-    }
-  }
+  const Band b = pack(td, count, portal, w);
+  radix_sort_into(w.word, w.sorted, count, kWordPortalBits + b.kept, kWordPortalBits); // sort
+  gather(count, b, w);
+  const double total = join(count, b, w, td * X, taken);
   if (!every)
     for (std::size_t i = 0; i < count; ++i)
-      edges[i] = static_cast<std::int32_t>(sorted[i] & kWordPortal);
+      edges[i] = static_cast<std::int32_t>(w.sorted[i] & kWordPortal);
   return total;
 }

@@ -11,12 +11,12 @@
 
 namespace registry_internal {
 
-// Island numbers and portal numbers below MAXN = 2^18 take 18 bits each; a slot's
-// top bit marks a portal a plan has named.
-constexpr int kIslandBits = 18, kPortalBits = 19;
+// A slot's fields: two island numbers, the portal number plus one (0: empty, so
+// one bit more), and in the top bit the mark of a portal a plan has named.
+constexpr int kIslandBits = kNumberBits, kPortalBits = kNumberBits + 1;
 constexpr std::uint64_t kClaimed = std::uint64_t{1} << 63;
 
-// One slot per registered pair: the key (larger << 18 | smaller) above the portal
+// One slot per registered pair: the key (larger, then smaller) above the portal
 // number plus one; 0 is an empty slot. Only the first `slots` are used, 3 per
 // expected portal, so a small instance touches few pages and probes stay short
 // (and a lent table holds the three tables mst() works in).

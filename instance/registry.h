@@ -1,4 +1,12 @@
 // The portal registry: finds a portal from the two islands it joins.
+//
+// Lending: once no portal will be looked up again, the registry's table can be
+// lent as scratch memory, so that the minimum-total computation sorts where the
+// run has already touched memory. registry_release() hands the slots over; from
+// then until registry_clear() no registration, look-up or claim may come, and
+// only registry_keys() may be asked (it keeps its answer). The checker lends the
+// table once the plan's lines are read; the setter's soundness check, when no
+// pair is joined twice.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -40,10 +48,8 @@ void registry_unclaim();
 // pair is joined more than once.
 std::int32_t registry_keys();
 
-// Lends the table's memory, the part that registrations have touched, to the
-// caller: no registration or look-up may follow until registry_clear(), though
-// registry_keys() keeps its answer. A run that has no more portals to look up
-// sorts in it.
+// Lends the part of the table that registrations have touched, as the lending
+// above says.
 std::span<std::uint64_t> registry_release();
 
 // Forgets every registration.

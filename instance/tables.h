@@ -9,6 +9,12 @@
 // Capacity of every per-island and per-portal table.
 inline constexpr std::int32_t MAXN = 262144;
 
+// Island and portal numbers lie below MAXN, so 18 bits hold any of them: the
+// registry's slots and mst()'s sort words pack them in fields of this width.
+inline constexpr int kNumberBits = 18;
+static_assert(MAXN == 1 << kNumberBits, "a number field must hold every island and portal");
+static_assert(3 * kNumberBits + 1 <= 63, "a registry slot holds two islands, a portal plus one, and a mark");
+
 extern std::int32_t N; // islands, numbered 0..N-1
 extern std::int32_t M; // portals, numbered 0..M-1 in file order
 extern std::int32_t T; // largest admissible t (the smallest is 0)

@@ -35,7 +35,7 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
   // A defect is reported once the least total is known: one that overflows is the
   // judge's own fault and outranks it.
   const LineDefect defect = read_plan_lines(k, td, total);
-  // No portal is looked up from here on: the registry's table is free to sort in.
+  // No portal is looked up from here on: the registry's table is lent to the sort.
   const std::span<std::uint64_t> scratch = registry_release();
   const double minimum = mst(t, nullptr, scratch);
   require_finite(t, minimum);

@@ -22,7 +22,7 @@ struct Soundness {
 // only the portals a plan can name (the last registered for each pair) are kept.
 // Then gives the least total over t, with the checker's own arithmetic. Overwrites
 // the order of edges and root. When no pair is joined twice the registry, needed
-// no more, is lent to mst(): only registry_keys() may be asked of it afterwards.
+// no more, is lent to mst() (see registry.h).
 Soundness check_soundness();
 
 // mst(t) over the portals a plan can name only, appending those taken to taken
