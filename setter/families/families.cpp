@@ -51,6 +51,14 @@ void distinct_pairs(const Shape &s, Random &r, std::vector<Record> &out, std::si
   }
 }
 
+// Puts out's records in the order of their indices in order.
+void place_in_order(std::vector<Record> &out, const std::vector<std::size_t> &order) {
+  std::vector<Record> placed;
+  for (std::size_t i : order)
+    placed.push_back(out[i]);
+  out = std::move(placed);
+}
+
 void random_orientation(Random &r, std::vector<Record> &records) {
   for (Record &rec : records)
     if (next_bits(r) >> 63)
@@ -154,10 +162,7 @@ std::string duplicates(const Shape &s, Random &r, std::vector<Record> &out) {
       if (out[order[last]].cost != out[order[slot]].cost || out[order[last]].rate != out[order[slot]].rate)
         std::swap(order[slot], order[last]);
     }
-  std::vector<Record> placed;
-  for (std::size_t i : order)
-    placed.push_back(out[i]);
-  out = std::move(placed);
+  place_in_order(out, order);
   random_orientation(r, out);
   return {};
 }
@@ -300,10 +305,7 @@ std::string dear_copies(const Shape &s, Random &r, std::vector<Record> &out) {
   for (std::size_t i = 0; i < tree; ++i) // each copy before its tree portal
     if (slot_of[tree + i] > slot_of[i])
       std::swap(order[slot_of[i]], order[slot_of[tree + i]]);
-  std::vector<Record> placed;
-  for (std::size_t i : order)
-    placed.push_back(out[i]);
-  out = std::move(placed);
+  place_in_order(out, order);
   random_orientation(r, out);
   return {};
 }
