@@ -251,7 +251,7 @@ TEST(Validate, LoaderBoundsAndSoundness) {
 
 TEST(Validate, AnswerFile) {
   const std::string above = "：最佳方案會低於它，評測程式將回報評測資料錯誤\n";
-  const std::string below = "：沒有方案能達到它，每個最佳方案都只會得到 0.3 分\n";
+  const std::string below = "：沒有方案能達到它，每個在其 t 值中成本最小的方案都會使評測程式回報評測資料錯誤\n";
   const Report cases[] = {
       {"exact", kSound, "6\n", "", 0},
       {"within_tolerance", kSound, "6.0000009\n", "", 0},

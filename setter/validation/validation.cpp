@@ -122,5 +122,5 @@ void validate_answer(std::string_view text, const std::string &name, const Best 
                                 ? "答案 " + exact(answer) + " 高於" + least +
                                       "：最佳方案會低於它，評測程式將回報評測資料錯誤"
                                 : "答案 " + exact(answer) + " 低於" + least +
-                                      "：沒有方案能達到它，每個最佳方案都只會得到 0.3 分"));
+                                      "：沒有方案能達到它，每個在其 t 值中成本最小的方案都會使評測程式回報評測資料錯誤"));
 }
