@@ -104,3 +104,29 @@ TEST(Boundaries, TheEndsTieAndZeroIsNamed) {
 }
 
 } // namespace
+
+namespace {
+
+// setter solve --at: the cheapest plan at a chosen t, which the checker scores
+// 0.3 when that t is not the best, without editing the instance.
+TEST(SolveAt, TheCheapestPlanAtAChosenT) {
+  const std::string instance = temp_file(kIslands), plan = temp_file("");
+  Ran at_one = run_program(kSetter, {"solve", instance, "--at", "1", "--plan", plan});
+  EXPECT_EQ(at_one.status, 0) << at_one.err;
+  EXPECT_EQ(at_one.out, "18\n");
+  Ran judged = run_binary({instance, temp_file("8"), plan});
+  EXPECT_EQ(judged.out, "0.300000\n");
+  EXPECT_EQ(judged.err, message::t_not_best.text);
+  Ran at_three = run_program(kSetter, {"solve", instance, "--plan", plan, "--at", "3"});
+  EXPECT_EQ(at_three.out, "8\n");
+  EXPECT_EQ(run_binary({instance, temp_file("8"), plan}).out, "1.000000\n");
+  for (const char *bad : {"4", "-1", "x", "1.5", ""}) {
+    SCOPED_TRACE(bad);
+    Ran r = run_program(kSetter, {"solve", instance, "--at", bad});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.find("usage"), std::string::npos) << "a usage error is one line, not the help";
+  }
+}
+
+} // namespace

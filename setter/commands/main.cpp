@@ -46,6 +46,8 @@ int main(int argc, char **argv) {
     return package_command(argc - 1, argv + 1);
   if (std::strcmp(command, "verify") == 0)
     return verify_command(argc - 1, argv + 1);
-  std::fprintf(stderr, "setter: unknown command '%s'\n%s", command, kHelp);
+  std::fprintf(stderr, "setter: unknown command '%s' (known: solve, validate, generate, testset, package, verify)\n"
+                       "see setter --help\n",
+               command);
   return EXIT_USAGE;
 }

@@ -110,12 +110,12 @@ int validate_command(int argc, char **argv) {
     if (!taken && (arg.empty() || arg[0] != '-' || arg == "-") && files.size() < 2)
       files.push_back(argv[i]);
     else if (!taken) {
-      std::fprintf(stderr, "setter validate: unexpected argument '%s'\n%s", argv[i], kHelp);
+      std::fprintf(stderr, "setter validate: unexpected argument '%s'\nsee setter validate --help\n", argv[i]);
       return EXIT_USAGE;
     }
   }
   if (files.empty()) {
-    std::fprintf(stderr, "setter validate: no INSTANCE given\n%s", kHelp);
+    std::fputs("setter validate: no INSTANCE given\nsee setter validate --help\n", stderr);
     return EXIT_USAGE;
   }
 
