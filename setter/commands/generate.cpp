@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/output_file.h"
 #include "setter/commands/commands.h"
 #include "setter/families/generator.h"
 
@@ -11,9 +12,12 @@ namespace {
 
 constexpr char kHelp[] = R"(usage: setter generate FAMILY [--n N] [--m M] [--t T] [--x X] [--seed S]
                        [--ec LO..HI] [--er LO..HI] [--ec-decimals D] [--er-decimals D]
+                       [-o FILE]
 
-Writes one instance in the canonical layout to standard output. The same
-arguments give the same bytes on every platform. Every instance admits an
+Writes one instance in the canonical layout to standard output, or with -o
+FILE to FILE, which appears only when the whole instance is written (a failed
+run leaves no file behind). The same arguments give the same bytes on every
+platform. Options take their value after a space or an "=". Every instance admits an
 optimal plan and passes "setter validate".
 
 Families:
@@ -46,7 +50,8 @@ Options (defaults in brackets):
   --x X            cost per unit of t, plain decimal [5; best-at-0: 100;
                    best-at-T and ties: 0; peak-late and peak-early: 1]
   --seed S         any text; another seed, another instance [1]
-  --ec LO..HI      costs at t = 0 [0..1000; loops -100..1000]
+  --ec LO..HI      costs at t = 0 [0..1000; loops -100..1000; chain above
+                   10^5 islands 0..(room for 2N costs)]
   --er LO..HI      falls per unit of t [0..10; best-at-0 -10..0; best-at-T 1..10;
                    negative and x-decides -10..10]
   --ec-decimals D  decimals of costs, 0..6 [2]
@@ -58,17 +63,28 @@ Values are plain decimals with at most 6 decimals and at most 10^12 units.
 
 int generate_command(int argc, char **argv) {
   std::vector<std::string> args;
+  std::string output;
   for (int i = 1; i < argc; ++i) {
-    args.push_back(argv[i]);
-    if (args.back() == "--help" || args.back() == "-h") {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
       std::fputs(kHelp, stdout);
       return EXIT_DONE;
     }
+    if (arg == "-o" && i + 1 < argc && output.empty())
+      output = argv[++i];
+    else
+      args.push_back(arg);
   }
   std::string text;
   if (const std::string error = generate_instance(args, text); !error.empty()) {
     std::fprintf(stderr, "setter generate: %s\nsee setter generate --help\n", error.c_str());
     return EXIT_USAGE;
+  }
+  if (!output.empty()) {
+    if (write_text_whole(output, text))
+      return EXIT_DONE;
+    std::fprintf(stderr, "%s: 無法寫入\n", output.c_str());
+    return EXIT_DEFECT;
   }
   std::fwrite(text.data(), 1, text.size(), stdout);
   return std::fflush(stdout) == 0 ? EXIT_DONE : EXIT_DEFECT;

@@ -278,7 +278,7 @@ std::string peak(const Shape &s, Random &r, std::vector<Record> &out, bool late)
 // makes the middling portals look cheaper, and a plan that takes one is dearer.
 std::string dear_copies(const Shape &s, Random &r, std::vector<Record> &out) {
   if (s.n < 3 || s.m < 2 * (s.n - 1) + 1)
-    return "needs N >= 3 and M >= 2(N-1) + 1";
+    return "needs N >= 3 and M >= 2(N-1) + 1 (--m), so at most 131072 islands (--n)";
   if (s.m - 2 * (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
     return "M exceeds the pairs of N islands";
   const std::int64_t third = (s.ec_high - s.ec_low) / 3;

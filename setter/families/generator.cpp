@@ -82,6 +82,9 @@ void apply_family_defaults(Options &o) {
     o.x = o.family == "best-at-0" ? "100" : o.family == "best-at-T" || o.family == "ties" ? "0" : peak ? "1" : "5";
   if (o.ec.empty())
     o.ec = negative ? "-1000..1000" : o.family == "loops" ? "-100..1000" : "0..1000";
+  // A chain needs N distinct costs: above 10^5 islands, room for twice as many.
+  if (o.family == "chain" && o.ec == "0..1000" && o.n > 100000)
+    o.ec = "0.." + std::to_string((2 * o.n / 100 / 1000 + 1) * 1000);
   if (o.er.empty())
     o.er = negative || o.family == "x-decides" ? "-10..10"
            : o.family == "best-at-0"             ? "-10..0"
@@ -91,7 +94,7 @@ void apply_family_defaults(Options &o) {
     const bool distinct = o.family != "duplicates" && o.family != "loops";
     o.m = std::min(2 * o.n, distinct ? (o.n - 1) + o.n * (o.n - 1) / 2 - (o.n - 1) : 2 * o.n);
     if (o.family == "dear-copies") // the tree, its copies, and middling portals as many as pairs allow
-      o.m = 2 * (o.n - 1) + std::min(o.n, o.n * (o.n - 1) / 2 - (o.n - 1));
+      o.m = std::min<std::int64_t>(2 * (o.n - 1) + std::min(o.n, o.n * (o.n - 1) / 2 - (o.n - 1)), MAXN);
     o.m = std::min<std::int64_t>(std::max<std::int64_t>(o.m, o.n - 1), MAXN);
   }
 }
@@ -128,6 +131,13 @@ bool make_shape(const Options &o, Shape &s, int &scale, std::string &error) {
   return true;
 }
 
+std::string family_list() {
+  std::string list;
+  for (const char *const *f = kFamilies; *f; ++f)
+    list += std::string(list.empty() ? "" : ", ") + *f;
+  return list;
+}
+
 bool known_family(const std::string &name) {
   for (const char *const *f = kFamilies; *f; ++f)
     if (name == *f)
@@ -137,8 +147,16 @@ bool known_family(const std::string &name) {
 
 } // namespace
 
-std::string generate_instance(const std::vector<std::string> &args, std::string &text) {
+std::string generate_instance(const std::vector<std::string> &given, std::string &text) {
   Options o;
+  std::vector<std::string> args; // --opt=value as --opt value
+  for (const std::string &a : given)
+    if (const std::size_t equals = a.find('='); a.rfind("--", 0) == 0 && equals != std::string::npos) {
+      args.push_back(a.substr(0, equals));
+      args.push_back(a.substr(equals + 1));
+    } else {
+      args.push_back(a);
+    }
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string &arg = args[i];
     const bool has_value = i + 1 < args.size();
@@ -165,14 +183,20 @@ std::string generate_instance(const std::vector<std::string> &args, std::string 
     } else if (o.family.empty() && known_family(arg)) {
       o.family = arg;
       continue;
-    } else
+    } else if (o.family.empty() && !arg.empty() && arg[0] != '-')
+      return "unknown family '" + arg + "' (families: " + family_list() + ")";
+    else
       return "unexpected argument '" + arg + "'";
     if (!ok)
-      return "bad value for " + arg;
+      return arg + (arg == "--n"   ? " takes a whole number in 1..262144"
+                    : arg == "--m" ? " takes a whole number in 0..262144"
+                    : arg == "--t" ? " takes a whole number in 0..2147483647"
+                    : arg == "--ec-decimals" || arg == "--er-decimals" ? " takes a whole number in 0..6"
+                                                                        : " needs a value");
     ++i;
   }
   if (o.family.empty())
-    return "no FAMILY given";
+    return "no FAMILY given (families: " + family_list() + ")";
   apply_family_defaults(o);
   Shape shape;
   int scale = 0;
