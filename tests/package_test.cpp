@@ -69,9 +69,14 @@ TEST(TestSet, TheSameSeedGivesTheSameBytes) {
     extensions.insert(fs::path(name).extension().string());
   EXPECT_EQ(extensions, (std::set<std::string>{".in", ".ans", ".total", ".desc"}));
   EXPECT_EQ(first.at("sample/1.in"), bytes_of(EXAMPLES_DIR "/instance.txt"));
-  EXPECT_EQ(first.at("secret/01-one-island.desc"), "setter generate random --n 1 --m 0 --t 5 --seed 1-1\n");
-  // Each .desc remakes its .in.
-  const std::string desc = first.at("secret/13-dear-copies-n4.desc");
+  EXPECT_EQ(first.at("secret/01-one-island.desc"),
+            "setter generate random --n 1 --m 0 --t 5 --seed 1-1\nmeets: --distinct-pairs --no-loops\n");
+  EXPECT_EQ(first.at("secret/10-duplicates-n4.desc").substr(first.at("secret/10-duplicates-n4.desc").find('\n')),
+            "\nmeets: --no-loops\n");
+  EXPECT_EQ(first.at("secret/16-loops-n4.desc").substr(first.at("secret/16-loops-n4.desc").find('\n')),
+            "\nmeets: neither --distinct-pairs nor --no-loops\n");
+  // Each .desc's first line remakes its .in, and what it says it meets holds.
+  const std::string desc = first.at("secret/13-dear-copies-n4.desc").substr(0, first.at("secret/13-dear-copies-n4.desc").find('\n') + 1);
   std::vector<std::string> args;
   for (std::size_t at = std::string("setter ").size(), end; at < desc.size(); at = end + 1)
     args.push_back(desc.substr(at, (end = desc.find_first_of(" \n", at)) - at));

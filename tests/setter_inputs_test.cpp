@@ -68,3 +68,23 @@ TEST(SetterInputs, StandardInput) {
 }
 
 } // namespace
+
+namespace {
+
+// Constraints a statement may set: no pair joined twice, no portal on one island.
+TEST(SetterInputs, DistinctPairsAndNoLoops) {
+  // Record 1 and record 4 join islands 0 and 1 (the later, the one a plan names,
+  // the cheaper); record 2 is a loop.
+  const std::string instance = temp_file("3 4 0 0\n0 1 4 0\n1 1 2 0\n2 1 3 0\n1 0 1 0\n");
+  EXPECT_EQ(run_program(kSetter, {"validate", instance}).status, 0);
+  Ran pairs = run_program(kSetter, {"validate", instance, "--distinct-pairs"});
+  EXPECT_EQ(pairs.status, 1);
+  EXPECT_EQ(pairs.err, instance + ":2:1: 第 1 筆與第 4 筆傳送門連接同一對島嶼（--distinct-pairs）\n");
+  Ran loops = run_program(kSetter, {"validate", instance, "--no-loops"});
+  EXPECT_EQ(loops.status, 1);
+  EXPECT_EQ(loops.err, instance + ":3:1: 傳送門的兩端是同一座島嶼 1（--no-loops）\n");
+  EXPECT_EQ(run_program(kSetter, {"validate", instance, "--no-loops", "--distinct-pairs"}).err,
+            pairs.err + loops.err);
+}
+
+} // namespace

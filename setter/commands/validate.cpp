@@ -15,6 +15,7 @@ namespace {
 
 constexpr char kHelp[] = R"(usage: setter validate INSTANCE [ANSWER] [--n LO..HI] [--m LO..HI] [--t LO..HI]
                        [--x LO..HI] [--ec LO..HI] [--er LO..HI] [--decimals D]
+                       [--distinct-pairs] [--no-loops]
 
 Checks one test before a contest and reports every defect found on standard
 error, one per line, as FILE:LINE:COLUMN: message. Exit status 0 when the test
@@ -40,6 +41,8 @@ Bounds from the problem statement, inclusive (integers for --n, --m and --t,
 reals for the others); by default the checker's capacities:
   --n 1..262144   --m 0..262144   --t 0..2147483647   --x, --ec, --er any finite
 --decimals D allows at most D digits after the point of X, ec and er [any].
+--distinct-pairs forbids two portals joining one pair of islands, and
+--no-loops a portal whose two ends are one island [both allowed].
 )";
 
 constexpr std::size_t kMostReports = 100;
@@ -97,6 +100,10 @@ int validate_command(int argc, char **argv) {
         taken = true;
         ++i;
       }
+    if (arg == "--distinct-pairs" || arg == "--no-loops") {
+      (arg == "--no-loops" ? bounds.no_loops : bounds.distinct_pairs) = true;
+      continue;
+    }
     if (arg == "--decimals") {
       std::int64_t most = -1;
       if (i + 1 >= argc || !parse_count(argv[i + 1], most)) {

@@ -27,10 +27,11 @@ bool write_test(const fs::path &folder, const std::string &name, const std::stri
     error = "test " + name + " is not sound: " + (checked.reports.empty() ? "no optimal plan" : checked.reports[0]);
     return false;
   }
+  const std::string meets = constraints_met();
   const fs::path base = folder / name;
   if (!put_file(base.string() + ".in", text) || !put_file(base.string() + ".ans", optimal_plan(checked.best)) ||
       !put_file(base.string() + ".total", plain_decimal(checked.best.total) + "\n") ||
-      !put_file(base.string() + ".desc", desc)) {
+      !put_file(base.string() + ".desc", desc + "meets: " + (meets.empty() ? "neither --distinct-pairs nor --no-loops" : meets) + "\n")) {
     error = "cannot write " + base.string() + ".*";
     return false;
   }

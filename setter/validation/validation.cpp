@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "judge/approx.h"
+#include "instance/registry.h"
 #include "judge/exact.h"
 #include "reader/position.h"
 #include "reader/reader.h"
@@ -44,6 +45,19 @@ void check_bounds(const Bounds &b, std::vector<Pending> &pending) {
   }
 }
 
+// The statement's constraints on portals; before the soundness check, which may
+// lend the registry away.
+void check_constraints(const Bounds &b, std::vector<Pending> &pending) {
+  for (std::int32_t i = 0; i < M && (b.distinct_pairs || b.no_loops); ++i) {
+    const std::uint64_t token = 4 + 4 * static_cast<std::uint64_t>(i);
+    if (b.no_loops && es[i] == et[i])
+      pending.push_back({true, token, "傳送門的兩端是同一座島嶼 " + std::to_string(es[i]) + "（--no-loops）"});
+    if (const std::int32_t later = find_edge(es[i], et[i]); b.distinct_pairs && later != i)
+      pending.push_back({true, token, "第 " + std::to_string(i + 1) + " 筆與第 " + std::to_string(later + 1) +
+                                          " 筆傳送門連接同一對島嶼（--distinct-pairs）"});
+  }
+}
+
 // Reals (X, and every ec and er) with more digits after the point than allowed.
 void check_decimals(std::string_view text, int most, std::vector<Pending> &pending) {
   std::uint64_t token = 0;
@@ -66,6 +80,14 @@ void check_decimals(std::string_view text, int most, std::vector<Pending> &pendi
 
 } // namespace validation_internal
 
+std::string constraints_met() {
+  bool distinct = registry_keys() == M, loopless = true;
+  for (std::int32_t i = 0; i < M; ++i)
+    loopless = loopless && es[i] != et[i];
+  return std::string(distinct ? "--distinct-pairs" : "") + (distinct && loopless ? " " : "") +
+         (loopless ? "--no-loops" : "");
+}
+
 Checked validate_instance(std::string_view text, const std::string &name, const Bounds &bounds) {
   using namespace validation_internal;
   Checked checked;
@@ -84,6 +106,7 @@ Checked validate_instance(std::string_view text, const std::string &name, const 
       pending.push_back({false, load.offset, load.what});
   } else {
     check_bounds(bounds, pending);
+    check_constraints(bounds, pending);
     const Soundness soundness = check_soundness();
     for (const Flaw &f : soundness.flaws)
       pending.push_back({true, f.token, f.what});

@@ -20,8 +20,14 @@ struct Bounds {
   static constexpr double kLargest = std::numeric_limits<double>::max();
   Range n{1, MAXN, "--n"}, m{0, MAXN, "--m"}, t{0, 2147483647.0, "--t"};
   Range x{-kLargest, kLargest, "--x"}, ec{-kLargest, kLargest, "--ec"}, er{-kLargest, kLargest, "--er"};
-  int most_decimals = -1; // digits after the point of X, ec and er (--decimals); -1: any number
+  int most_decimals = -1;      // digits after the point of X, ec and er (--decimals); -1: any number
+  bool distinct_pairs = false; // no pair of islands joined by two portals (--distinct-pairs)
+  bool no_loops = false;       // no portal whose two ends are one island (--no-loops)
 };
+
+// Which of the constraints a statement may set the loaded instance meets, as the
+// options that ask for them ("--distinct-pairs --no-loops", either, or "").
+std::string constraints_met();
 
 // What validating an instance found.
 struct Checked {
