@@ -1,6 +1,7 @@
 // The setter's commands given what is no sound file: a folder, an endless device,
 // a file too large to be a test, one that cannot be read. Each is one located
 // line and exit 1, in bounded memory, as the instance and as the answer alike.
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -49,7 +50,9 @@ TEST(SetterInputs, NoSoundFileIsOneLineAndExitOne) {
       Ran r = run_program(kSetter, args);
       EXPECT_EQ(r.status, 1);
       EXPECT_EQ(r.out, "");
-      EXPECT_EQ(r.err, b.path + ": " + b.says + (b.says.find("上限") != std::string::npos ? "，不是合理的測資檔" : "") + "\n");
+      // A folder in the instance's place is a batch: one with no test says so.
+      const std::string says = b.path == folder && args.size() == 2 ? "資料夾中沒有 .in 測資檔" : b.says;
+      EXPECT_EQ(r.err, b.path + ": " + says + (says.find("上限") != std::string::npos ? "，不是合理的測資檔" : "") + "\n");
       EXPECT_LT(r.peak_kib, kMostKib);
     }
   fs::remove(huge);
@@ -85,6 +88,46 @@ TEST(SetterInputs, DistinctPairsAndNoLoops) {
   EXPECT_EQ(loops.err, instance + ":3:1: 傳送門的兩端是同一座島嶼 1（--no-loops）\n");
   EXPECT_EQ(run_program(kSetter, {"validate", instance, "--no-loops", "--distinct-pairs"}).err,
             pairs.err + loops.err);
+}
+
+} // namespace
+
+namespace {
+
+// A folder of tests at once: solve writes what is missing, validate reports a
+// line per test with defects and a count; several files are never taken for an
+// instance and its answer.
+TEST(SetterInputs, Batches) {
+  const std::string dir = fresh_dir(), example = bytes_of(EXAMPLES_DIR "/instance.txt");
+  for (const char *name : {"a", "b", "c"})
+    ASSERT_EQ(std::system(("cp " EXAMPLES_DIR "/instance.txt " + dir + name + ".in").c_str()), 0);
+  ASSERT_EQ(std::system(("printf '2 0 0 0\\n' > " + dir + "d.in").c_str()), 0); // islands no portal joins
+  ASSERT_EQ(std::system(("printf '9\\n' > " + dir + "b.total").c_str()), 0);     // a wrong total, kept
+  Ran solved = run_program(kSetter, {"solve", dir});
+  EXPECT_EQ(solved.status, 1);
+  EXPECT_EQ(solved.err.substr(solved.err.rfind('\n', solved.err.size() - 2) + 1),
+            "4 tests, 5 answer files written, 1 instances refused\n");
+  EXPECT_EQ(bytes_of(dir + "a.total"), "8\n");
+  EXPECT_EQ(bytes_of(dir + "a.ans"), "3 3\n2 3\n1 3\n0 1\n");
+  EXPECT_EQ(bytes_of(dir + "b.total"), "9\n");
+  Ran validated = run_program(kSetter, {"validate", dir});
+  EXPECT_EQ(validated.status, 1);
+  EXPECT_EQ(validated.err.substr(validated.err.rfind('\n', validated.err.size() - 2) + 1), "2 sound, 2 with defects\n");
+  EXPECT_NE(validated.err.find(dir + "b.in: 1 個缺陷"), std::string::npos) << validated.err;
+  EXPECT_NE(validated.err.find(dir + "d.in: 1 個缺陷"), std::string::npos) << validated.err;
+  // An answer given as a plan must be optimal.
+  EXPECT_EQ(run_program(kSetter, {"validate", dir + "a.in", dir + "a.ans"}).status, 0);
+  ASSERT_EQ(std::system(("printf '1 3\\n2 3\\n1 3\\n0 1\\n' > " + dir + "a.ans").c_str()), 0);
+  Ran suboptimal = run_program(kSetter, {"validate", dir + "a.in", dir + "a.ans"});
+  EXPECT_EQ(suboptimal.status, 1);
+  EXPECT_EQ(suboptimal.err, dir + "a.ans: 方案總成本 18 不是所有 t 中的最小總成本 8\n");
+  for (const std::vector<std::string> &args : {std::vector<std::string>{"validate", dir + "a.in", dir + "c.in"},
+                                               {"validate", dir + "a.in", dir + "b.in", dir + "c.in"}}) {
+    Ran r = run_program(kSetter, args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("validate takes one test, INSTANCE [ANSWER], or one folder of tests"), std::string::npos);
+  }
+  fs::remove_all(dir);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,11 +16,15 @@
 #include "setter/validation/instance_file.h"
 #include "setter/validation/solution.h"
 #include "setter/validation/soundness.h"
+#include "setter/validation/test_check.h"
 #include "setter/validation/text_file.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr char kHelp[] = R"(usage: setter solve INSTANCE [--plan FILE] [--at T]
+       setter solve DIR
 
 Writes the least total that any plan reaches over t in 0..T, computed as the
 checker computes totals, as one line that reads back to the same double:
@@ -30,6 +35,9 @@ With --plan FILE, also writes an optimal plan to FILE; the checker scores it
 With --at T, the same for the one t given: the least total at that t and,
 with --plan, a cheapest plan at it, which the checker scores 0.3 when that t is
 not the best (a test plan for the partial score, without editing the instance).
+
+With a folder DIR, every NAME.in in it that lacks NAME.total or NAME.ans gets
+them: the least total, and an optimal plan; a summary closes the run.
 
 A file is read whole, up to 64 MiB (four times the largest instance in the
 canonical layout); a folder, a file that cannot be read, or one larger than that
@@ -42,6 +50,62 @@ by several portals where the one a plan can name changes the least total at
 t = 0 or t = T); nothing is written to standard output then, and one line
 "INSTANCE:LINE:COLUMN: why" to standard error. 2 for a usage error.
 )";
+
+// Loads the instance in text and checks that a plan can be optimal; false, with
+// one located line on standard error, when not.
+bool solvable(const std::string &name, const std::string &text, Soundness &s) {
+  Defect defect;
+  if (!load_instance_text(text, defect)) {
+    std::fprintf(stderr, "%s\n", report_at(name, text, defect.offset, defect.what).c_str());
+    return false;
+  }
+  s = check_soundness();
+  if (!s.flaws.empty()) {
+    const Flaw &first = s.flaws.front();
+    std::fprintf(stderr, "%s\n", report_at_token(name, text, first.token, first.what).c_str());
+    return false;
+  }
+  return true;
+}
+
+// Every NAME.in of dir that lacks NAME.total or NAME.ans gets them: the least
+// total and an optimal plan.
+int solve_folder(const std::string &dir) {
+  const auto found = tests_in(dir);
+  if (found.empty()) {
+    std::fprintf(stderr, "%s: 資料夾中沒有 .in 測資檔\n", dir.c_str());
+    return EXIT_DEFECT;
+  }
+  int written = 0, refused = 0, tests = 0;
+  std::error_code failure;
+  for (const auto &test : found) {
+    const std::string &instance = test.first, base = instance.substr(0, instance.size() - 3);
+    ++tests;
+    const bool total = fs::exists(base + ".total", failure), plan = fs::exists(base + ".ans", failure);
+    if (total && plan)
+      continue;
+    std::string text;
+    Soundness s;
+    if (const std::string error = read_text_file(instance, text); !error.empty()) {
+      std::fprintf(stderr, "%s: %s\n", instance.c_str(), error.c_str());
+      ++refused;
+      continue;
+    }
+    if (!solvable(instance, text, s)) {
+      ++refused;
+      continue;
+    }
+    if ((!total && !write_text_whole(base + ".total", plain_decimal(s.best.total) + "\n")) ||
+        (!plan && !write_text_whole(base + ".ans", optimal_plan(s.best)))) {
+      std::fprintf(stderr, "%s: 無法寫入答案檔\n", base.c_str());
+      ++refused;
+      continue;
+    }
+    written += !total + !plan;
+  }
+  std::fprintf(stderr, "%d tests, %d answer files written, %d instances refused\n", tests, written, refused);
+  return refused == 0 ? EXIT_DONE : EXIT_DEFECT;
+}
 
 } // namespace
 
@@ -71,22 +135,17 @@ int solve_command(int argc, char **argv) {
     return EXIT_USAGE;
   }
 
+  std::error_code failure;
+  if (fs::is_directory(instance, failure) && !plan && at < 0)
+    return solve_folder(instance);
   std::string text;
   if (const std::string error = read_text_file(instance, text); !error.empty()) {
     std::fprintf(stderr, "%s: %s\n", instance, error.c_str());
     return EXIT_DEFECT;
   }
-  Defect defect;
-  if (!load_instance_text(text, defect)) {
-    std::fprintf(stderr, "%s\n", report_at(instance, text, defect.offset, defect.what).c_str());
+  Soundness s;
+  if (!solvable(instance, text, s))
     return EXIT_DEFECT;
-  }
-  const Soundness s = check_soundness();
-  if (!s.flaws.empty()) {
-    const Flaw &first = s.flaws.front();
-    std::fprintf(stderr, "%s\n", report_at_token(instance, text, first.token, first.what).c_str());
-    return EXIT_DEFECT;
-  }
   if (at > T) {
     std::fprintf(stderr, "setter solve: --at %lld lies outside 0..T (T = %d)\n", at, T);
     return EXIT_USAGE;

@@ -4,16 +4,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "setter/commands/commands.h"
+#include "setter/validation/test_check.h"
 #include "setter/validation/text_file.h"
 #include "setter/validation/validation.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-constexpr char kHelp[] = R"(usage: setter validate INSTANCE [ANSWER] [--n LO..HI] [--m LO..HI] [--t LO..HI]
+constexpr char kHelp[] = R"(usage: setter validate INSTANCE [ANSWER] | DIR  [--n LO..HI] [--m LO..HI] [--t LO..HI]
                        [--x LO..HI] [--ec LO..HI] [--er LO..HI] [--decimals D]
                        [--distinct-pairs] [--no-loops]
 
@@ -30,7 +34,14 @@ record; integers without "+", leading zeros or "-0"; reals in plain decimal
 notation (an optional "-", digits, and an optional point between digits).
 
 ANSWER must hold one such real and a newline, equal within the checker's
-tolerance to the least total over t in 0..T. Either file may be "-", standard
+tolerance to the least total over t in 0..T; or be an optimal plan, as the
+Kattis and testlib front-ends take it, in the layout "setter solve --plan"
+writes: a first line "t k", then k lines "u v".
+
+With a folder DIR, every NAME.in in it is validated with NAME.total, else
+NAME.ans, as its answer: one line for each test with defects (how many, and
+the first), then "N sound, M with defects". Several files on the command line
+are refused, never taken for an answer. Either file may be "-", standard
 input.
 
 Each file is read whole, up to 64 MiB (four times the largest instance in the
@@ -66,11 +77,38 @@ bool parse_count(const char *text, std::int64_t &value) {
   return ec == std::errc() && ptr == end && value >= 0 && value <= 20;
 }
 
+int usage_error(const std::string &why) {
+  std::fprintf(stderr, "setter validate: %s\nsee setter validate --help\n", why.c_str());
+  return EXIT_USAGE;
+}
+
 void print(const std::vector<std::string> &reports) {
   for (std::size_t i = 0; i < reports.size() && i < kMostReports; ++i)
     std::fprintf(stderr, "%s\n", reports[i].c_str());
   if (reports.size() > kMostReports)
     std::fprintf(stderr, "還有 %zu 個缺陷未列出\n", reports.size() - kMostReports);
+}
+
+// Every NAME.in of dir with its answer: one line for each test with defects, and
+// a count of both kinds.
+int validate_folder(const std::string &dir, const Bounds &bounds) {
+  const auto tests = tests_in(dir);
+  if (tests.empty()) {
+    std::fprintf(stderr, "%s: 資料夾中沒有 .in 測資檔\n", dir.c_str());
+    return EXIT_DEFECT;
+  }
+  int sound = 0, defective = 0;
+  for (const auto &[instance, answer] : tests) {
+    const std::vector<std::string> reports = check_test(instance, answer, bounds);
+    if (reports.empty()) {
+      ++sound;
+      continue;
+    }
+    ++defective;
+    std::fprintf(stderr, "%s: %zu 個缺陷，第一個：%s\n", instance.c_str(), reports.size(), reports.front().c_str());
+  }
+  std::fprintf(stderr, "%d sound, %d with defects\n", sound, defective);
+  return defective == 0 ? EXIT_DONE : EXIT_DEFECT;
 }
 
 } // namespace
@@ -114,7 +152,7 @@ int validate_command(int argc, char **argv) {
       taken = true;
       ++i;
     }
-    if (!taken && (arg.empty() || arg[0] != '-' || arg == "-") && files.size() < 2)
+    if (!taken && (arg.empty() || arg[0] != '-' || arg == "-"))
       files.push_back(argv[i]);
     else if (!taken) {
       std::fprintf(stderr, "setter validate: unexpected argument '%s'\nsee setter validate --help\n", argv[i]);
@@ -126,18 +164,16 @@ int validate_command(int argc, char **argv) {
     return EXIT_USAGE;
   }
 
-  std::string text;
-  if (const std::string error = read_text_file(files[0], text); !error.empty()) {
-    std::fprintf(stderr, "%s: %s\n", files[0], error.c_str());
-    return EXIT_DEFECT;
-  }
-  Checked checked = validate_instance(text, files[0], bounds);
-  if (files.size() > 1) {
-    if (const std::string error = read_text_file(files[1], text); !error.empty())
-      checked.reports.push_back(std::string(files[1]) + ": " + error);
-    else
-      validate_answer(text, files[1], checked.solvable ? &checked.best : nullptr, checked.reports);
-  }
-  print(checked.reports);
-  return checked.reports.empty() ? EXIT_DONE : EXIT_DEFECT;
+  std::error_code failure;
+  if (files.size() == 1 && fs::is_directory(files[0], failure))
+    return validate_folder(files[0], bounds);
+  if (files.size() > 2)
+    return usage_error(std::to_string(files.size()) + " files given: validate takes one test, INSTANCE [ANSWER], "
+                                                      "or one folder of tests");
+  if (files.size() == 2 && fs::path(files[1]).extension() == ".in")
+    return usage_error(std::string("'") + files[1] + "' looks like another instance, not an answer: validate takes "
+                                                     "one test, INSTANCE [ANSWER], or one folder of tests");
+  const std::vector<std::string> reports = check_test(files[0], files.size() > 1 ? files[1] : "", bounds);
+  print(reports);
+  return reports.empty() ? EXIT_DONE : EXIT_DEFECT;
 }

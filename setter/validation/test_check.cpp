@@ -1,0 +1,74 @@
+// One test, in full: the instance, then its answer as a total or as a plan.
+#include "setter/validation/test_check.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "judge/approx.h"
+#include "judge/exact.h"
+#include "judge/outcome.h"
+#include "judge/verdict.h"
+#include "reader/reader.h"
+#include "setter/validation/judging.h"
+#include "setter/validation/text_file.h"
+
+namespace fs = std::filesystem;
+
+namespace test_check_internal {
+
+// Whether the answer is a plan in the canonical layout: its first line is two
+// whole integers, t and k (as "setter solve --plan" writes it). Anything else is
+// checked as a total, whose layout check then says what is wrong.
+bool holds_plan(const std::string &text) {
+  const std::string first = text.substr(0, text.find('\n'));
+  input_bind_text(first);
+  std::int32_t more;
+  return skip_integer_token() && skip_integer_token() && read_int(more) == Scan::end;
+}
+
+} // namespace test_check_internal
+
+std::vector<std::string> check_test(const std::string &instance, const std::string &answer, const Bounds &bounds) {
+  using namespace test_check_internal;
+  std::string text;
+  if (const std::string error = read_text_file(instance, text); !error.empty())
+    return {instance + ": " + error};
+  Checked checked = validate_instance(text, instance, bounds);
+  if (answer.empty())
+    return checked.reports;
+  if (const std::string error = read_text_file(answer, text); !error.empty()) {
+    checked.reports.push_back(answer + ": " + error);
+  } else if (holds_plan(text)) {
+    if (!checked.solvable)
+      return checked.reports;
+    // The plan judged against itself: acceptable and cheapest at its t; then its
+    // total must be the least over every t.
+    const Outcome o = judge_in_process(instance, answer, answer, AnswerForms::total_or_plan);
+    if (o.failed)
+      checked.reports.push_back(answer + ": " + o.failure);
+    else if (o.code != OPTIMAL)
+      checked.reports.push_back(answer + ": 方案不是最佳方案：" + o.message->text);
+    else if (!approx(checked.best.total, detail.plan_total))
+      checked.reports.push_back(answer + ": 方案總成本 " + exact(detail.plan_total) + " 不是所有 t 中的最小總成本 " +
+                                exact(checked.best.total));
+  } else {
+    validate_answer(text, answer, checked.solvable ? &checked.best : nullptr, checked.reports);
+  }
+  return checked.reports;
+}
+
+std::vector<std::pair<std::string, std::string>> tests_in(const std::string &dir) {
+  std::vector<std::pair<std::string, std::string>> tests;
+  std::error_code failure;
+  for (const auto &entry : fs::directory_iterator(dir, failure)) {
+    if (entry.path().extension() != ".in")
+      continue;
+    const std::string base = (entry.path().parent_path() / entry.path().stem()).string();
+    const std::string answer = fs::is_regular_file(base + ".total", failure) ? base + ".total"
+                               : fs::is_regular_file(base + ".ans", failure) ? base + ".ans"
+                                                                              : "";
+    tests.push_back({entry.path().string(), answer});
+  }
+  std::sort(tests.begin(), tests.end());
+  return tests;
+}
