@@ -131,3 +131,18 @@ TEST(SetterInputs, Batches) {
 }
 
 } // namespace
+
+namespace {
+
+// --decimals D at its boundary: D digits after the point pass, D + 1 do not.
+TEST(SetterInputs, DecimalsAtTheBound) {
+  const std::string six = temp_file("2 1 0 1.5\n0 1 2.123456 0.000001\n"),
+                    seven = temp_file("2 1 0 1.5\n0 1 2.1234567 0\n");
+  EXPECT_EQ(run_program(kSetter, {"validate", six, "--decimals", "6"}).status, 0);
+  Ran r = run_program(kSetter, {"validate", seven, "--decimals", "6"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, seven + ":2:5: 實數的小數點後超過 6 位（--decimals）\n");
+  EXPECT_EQ(run_program(kSetter, {"validate", seven, "--decimals", "7"}).status, 0);
+}
+
+} // namespace
