@@ -24,7 +24,7 @@ struct Ended {};
 void load() {
   instance_reset();
   input_bind((dir + "/instance.txt").c_str());
-  if (!load_instance().empty())
+  if (load_instance().kind != LoadDefect::none)
     std::abort();
 }
 

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   instance_reset();
   if (validate_command(3, argv) == EXIT_DONE) {
     instance_reset();
-    if (!input_bind(instance.c_str()) || !load_instance().empty())
+    if (!input_bind(instance.c_str()) || load_instance().kind != LoadDefect::none)
       std::abort(); // passed by the validator, rejected by the checker
   }
   return 0;

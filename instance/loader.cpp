@@ -12,68 +12,58 @@
 
 namespace loader_internal {
 
-std::string field_name(const char *field, std::int32_t record) {
-  if (record < 0)
-    return std::string("開頭的 ") + field;
-  return "第 " + std::to_string(record + 1) + " 筆傳送門資料的 " + field;
-}
-
-// Why a read of field (of portal record `record`, or of the header when -1) failed.
-std::string read_error(Scan s, const char *field, std::int32_t record) {
-  std::string where = field_name(field, record);
-  switch (s) {
-  case Scan::end:
-    return "題目檔在讀到" + where + " 之前就結束了";
-  case Scan::too_big:
-    return "題目檔" + where + " 超出 32 位元整數範圍";
-  case Scan::unreadable:
-    return "無法讀取題目檔";
-  default:
-    return "題目檔" + where + " 不是數字";
-  }
-}
-
 std::string real_text(double v) {
   char text[32];
   std::snprintf(text, sizeof text, "%g", v);
   return text;
 }
 
-// Each reader below fills value and returns true, or describes the defect in error.
-bool read_count(std::int32_t &value, const char *field, std::string &error) {
+LoadDefect::Kind scan_defect(Scan s) {
+  switch (s) {
+  case Scan::end:
+    return LoadDefect::missing;
+  case Scan::too_big:
+    return LoadDefect::beyond_32_bits;
+  case Scan::unreadable:
+    return LoadDefect::unreadable;
+  default:
+    return LoadDefect::not_a_number;
+  }
+}
+
+// Each reader below fills value and returns true, or describes the defect.
+bool read_count(std::int32_t &value, const char *field, LoadDefect &defect) {
   if (Scan s = read_int(value); s != Scan::ok) {
-    error = read_error(s, field, -1);
+    defect = {scan_defect(s), field, -1, {}};
     return false;
   }
   if (value > MAXN) {
-    error = "題目檔" + field_name(field, -1) + " = " + std::to_string(value) + " 超過上限 " +
-            std::to_string(MAXN);
+    defect = {LoadDefect::above_capacity, field, -1, std::to_string(value)};
     return false;
   }
   return true;
 }
 
-bool read_island(std::int32_t &value, const char *field, std::int32_t record, std::string &error) {
+bool read_island(std::int32_t &value, const char *field, std::int32_t record, LoadDefect &defect) {
   if (Scan s = read_int(value); s != Scan::ok) {
-    error = read_error(s, field, record);
+    defect = {scan_defect(s), field, record, {}};
     return false;
   }
   if (value < 0 || value >= N) {
-    error = "題目檔" + field_name(field, record) + " = " + std::to_string(value) +
-            " 不是 0 到 N-1 的島嶼編號（N = " + std::to_string(N) + "）";
+    defect = {LoadDefect::not_an_island, field, record, std::to_string(value)};
     return false;
   }
   return true;
 }
 
 // A non-finite cost would make costs at t NaN, which no sort can order.
-bool read_finite(double &value, const char *field, std::int32_t record, std::string &error) {
+bool read_finite(double &value, const char *field, std::int32_t record, LoadDefect &defect) {
   if (Scan s = read_real(value); s != Scan::ok) {
-    error = read_error(s, field, record);
+    defect = {scan_defect(s), field, record, {}};
     return false;
   }
   if (!std::isfinite(value)) {
-    error = "題目檔" + field_name(field, record) + " 不是有限數（" + real_text(value) + "）";
+    defect = {LoadDefect::not_finite, field, record, real_text(value)};
     return false;
   }
   return true;
@@ -81,15 +71,39 @@ bool read_finite(double &value, const char *field, std::int32_t record, std::str
 
 } // namespace loader_internal
 
-std::string load_instance() {
+std::string load_defect_text(const LoadDefect &d) {
+  const std::string where = d.record < 0 ? std::string("開頭的 ") + d.field
+                                         : "第 " + std::to_string(d.record + 1) + " 筆傳送門資料的 " + d.field;
+  switch (d.kind) {
+  case LoadDefect::none:
+    return {};
+  case LoadDefect::missing:
+    return "題目檔在讀到" + where + " 之前就結束了";
+  case LoadDefect::beyond_32_bits:
+    return "題目檔" + where + " 超出 32 位元整數範圍";
+  case LoadDefect::unreadable:
+    return "無法讀取題目檔";
+  case LoadDefect::not_a_number:
+    return "題目檔" + where + " 不是數字";
+  case LoadDefect::above_capacity:
+    return "題目檔" + where + " = " + d.value + " 超過上限 " + std::to_string(MAXN);
+  case LoadDefect::not_an_island:
+    return "題目檔" + where + " = " + d.value + " 不是 0 到 N-1 的島嶼編號（N = " + std::to_string(N) + "）";
+  case LoadDefect::not_finite:
+    return "題目檔" + where + " 不是有限數（" + d.value + "）";
+  }
+  return {};
+}
+
+LoadDefect load_instance() {
   using namespace loader_internal;
-  std::string error;
-  if (!read_count(N, "N", error) || !read_count(M, "M", error))
-    return error;
+  LoadDefect defect;
+  if (!read_count(N, "N", defect) || !read_count(M, "M", defect))
+    return defect;
   if (Scan s = read_int(T); s != Scan::ok)
-    return read_error(s, "T", -1);
-  if (!read_finite(X, "X", -1, error))
-    return error;
+    return {scan_defect(s), "T", -1, {}};
+  if (!read_finite(X, "X", -1, defect))
+    return defect;
   const std::size_t portals = static_cast<std::size_t>(M > 0 ? M : 0);
   prefer_huge_pages(ec, portals * sizeof ec[0]);
   prefer_huge_pages(er, portals * sizeof er[0]);
@@ -106,9 +120,9 @@ std::string load_instance() {
     std::int32_t got = static_cast<std::int32_t>(read_records_fast(
         N, es + i, et + i, ec + i, er + i, static_cast<std::size_t>(std::min(kRun, M - i))));
     if (got == 0) {
-      if (!read_island(es[i], "es", i, error) || !read_island(et[i], "et", i, error) ||
-          !read_finite(ec[i], "ec", i, error) || !read_finite(er[i], "er", i, error))
-        return error;
+      if (!read_island(es[i], "es", i, defect) || !read_island(et[i], "et", i, defect) ||
+          !read_finite(ec[i], "ec", i, defect) || !read_finite(er[i], "er", i, defect))
+        return defect;
       got = 1;
     }
     add_edges(es + fetched, et + fetched, fetched, fetched_count);
@@ -118,5 +132,5 @@ std::string load_instance() {
     i += got;
   }
   add_edges(es + fetched, et + fetched, fetched, fetched_count);
-  return {};
+  return defect;
 }

@@ -15,8 +15,8 @@
 void judge_files(const char *instance, const char *answer, const char *plan, AnswerForms forms) {
   if (!input_bind(instance))
     checker_failure(std::string("無法開啟題目檔：") + instance);
-  if (std::string error = load_instance(); !error.empty())
-    checker_failure(error + "：" + instance);
+  if (const LoadDefect defect = load_instance(); defect.kind != LoadDefect::none)
+    checker_failure(load_defect_text(defect) + "：" + instance);
   const double reference = read_reference(answer, forms);
 
   // A plan that cannot be opened is judged as the empty plan it amounts to.

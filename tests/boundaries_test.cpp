@@ -81,7 +81,7 @@ TEST(Boundaries, AnIslandJustOutsideTheRangeDeepInALongFile) {
       Ran checked = run_binary({instance, temp_file("0"), temp_file("0 0")});
       EXPECT_EQ(checked.status, 1);
       EXPECT_EQ(checked.err, kFail + "題目檔" + says + "：" + instance + "\n");
-      Ran validated = run_program(kSetter, {"validate", instance});
+      Ran validated = run_setter("zh-TW", {"validate", instance});
       EXPECT_EQ(validated.status, 1);
       EXPECT_EQ(validated.err,
                 instance + ":202:" + (field == 0 ? "1" : "3") + ": 題目檔" + says + "\n");

@@ -15,7 +15,7 @@ protected:
 
   std::string load(const std::string &text) {
     bind_text(text);
-    return load_instance();
+    return load_defect_text(load_instance());
   }
 };
 

@@ -6,6 +6,7 @@
 
 #include "files/output_file.h"
 #include "setter/commands/commands.h"
+#include "setter/language/language.h"
 #include "setter/families/generator.h"
 
 namespace {
@@ -83,7 +84,7 @@ int generate_command(int argc, char **argv) {
   if (!output.empty()) {
     if (write_text_whole(output, text))
       return EXIT_DONE;
-    std::fprintf(stderr, "%s: 無法寫入\n", output.c_str());
+    std::fprintf(stderr, "%s: %s\n", output.c_str(), say("cannot be written", "無法寫入").c_str());
     return EXIT_DEFECT;
   }
   std::fwrite(text.data(), 1, text.size(), stdout);

@@ -1,29 +1,65 @@
 // setter COMMAND ...: the problem setter's tools around the checker.
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "setter/commands/commands.h"
+#include "setter/language/language.h"
 
 namespace {
 
 constexpr char kHelp[] = R"(usage: setter COMMAND [ARGS]
 
 Prepares and proves a test set for the checker:
-  setter generate FAMILY [options] > tests/07.in    write an instance
-  setter solve tests/07.in > tests/07.ans           write its answer file
-  setter validate tests/07.in tests/07.ans          prove both sound
+  setter generate FAMILY [options] -o data/07.in    write an instance
+  setter solve data/07.in > data/07.ans             write its answer file
+  setter validate data/07.in data/07.ans            prove both sound
   setter testset DIR                                write a whole test set
   setter package kattis|cms DIR OUT                 a judge's package from it
   setter verify DIR PROGRAM...                      run solutions over a test set
 
 "setter COMMAND --help" tells more about each command. Reports of defects name
-FILE:LINE:COLUMN and are in the language of the checker's own failure reports.
+FILE:LINE:COLUMN. They are in English or Traditional Chinese: --lang en|zh-TW,
+anywhere on the command line, chooses; without it the locale does (LC_ALL, then
+LC_MESSAGES, then LANG: Chinese for zh_TW and zh_HK, English otherwise). The
+checker's own messages, quoted in reports, are the contest's and stay Chinese.
 Exit status: 0 done (or sound), 1 a defect in the data, 2 a usage error.
 )";
+
+// Takes "--lang L" or "--lang=L" out of the arguments, wherever it stands, and
+// sets the language of reports by it or by the locale; false on a bad language.
+bool take_language(int &argc, char **argv) {
+  Language language = locale_language();
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    const char *name = nullptr;
+    if (arg == "--lang" && i + 1 < argc)
+      name = argv[++i];
+    else if (arg.starts_with("--lang="))
+      name = argv[i] + 7;
+    else if (arg == "--lang")
+      name = "";
+    if (!name) {
+      argv[kept++] = argv[i];
+      continue;
+    }
+    if (!parse_language(name, language)) {
+      std::fprintf(stderr, "setter: --lang takes en or zh-TW, not '%s'\nsee setter --help\n", name);
+      return false;
+    }
+  }
+  argc = kept;
+  argv[argc] = nullptr;
+  set_language(language);
+  return true;
+}
 
 } // namespace
 
 int main(int argc, char **argv) {
+  if (!take_language(argc, argv))
+    return EXIT_USAGE;
   if (argc < 2) {
     std::fputs(kHelp, stderr);
     return EXIT_USAGE;

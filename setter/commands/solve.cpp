@@ -10,9 +10,9 @@
 #include "files/output_file.h"
 #include "graph/mst.h"
 #include "judge/approx.h"
-#include "judge/exact.h"
 #include "instance/tables.h"
 #include "setter/commands/commands.h"
+#include "setter/language/language.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/solution.h"
 #include "setter/validation/soundness.h"
@@ -28,7 +28,7 @@ constexpr char kHelp[] = R"(usage: setter solve INSTANCE [--plan FILE] [--at T]
 
 Writes the least total that any plan reaches over t in 0..T, computed as the
 checker computes totals, as one line that reads back to the same double:
-    setter solve tests/07.in > tests/07.ans
+    setter solve data/07.in > data/07.ans
 With --plan FILE, also writes an optimal plan to FILE; the checker scores it
 1.000000 against that answer. INSTANCE "-" is standard input.
 
@@ -54,9 +54,8 @@ t = 0 or t = T); nothing is written to standard output then, and one line
 // Loads the instance in text and checks that a plan can be optimal; false, with
 // one located line on standard error, when not.
 bool solvable(const std::string &name, const std::string &text, Soundness &s) {
-  Defect defect;
-  if (!load_instance_text(text, defect)) {
-    std::fprintf(stderr, "%s\n", report_at(name, text, defect.offset, defect.what).c_str());
+  if (const std::vector<Defect> first = load_instance_text(text, 1); !first.empty()) {
+    std::fprintf(stderr, "%s\n", report_at(name, text, first[0].offset, first[0].what).c_str());
     return false;
   }
   s = check_soundness();
@@ -73,7 +72,7 @@ bool solvable(const std::string &name, const std::string &text, Soundness &s) {
 int solve_folder(const std::string &dir) {
   const auto found = tests_in(dir);
   if (found.empty()) {
-    std::fprintf(stderr, "%s: 資料夾中沒有 .in 測資檔\n", dir.c_str());
+    std::fprintf(stderr, "%s: %s\n", dir.c_str(), no_instances().c_str());
     return EXIT_DEFECT;
   }
   int written = 0, refused = 0, tests = 0;
@@ -97,13 +96,18 @@ int solve_folder(const std::string &dir) {
     }
     if ((!total && !write_text_whole(base + ".total", plain_decimal(s.best.total) + "\n")) ||
         (!plan && !write_text_whole(base + ".ans", optimal_plan(s.best)))) {
-      std::fprintf(stderr, "%s: 無法寫入答案檔\n", base.c_str());
+      std::fprintf(stderr, "%s: %s\n", base.c_str(), say("cannot write its answer files", "無法寫入答案檔").c_str());
       ++refused;
       continue;
     }
     written += !total + !plan;
   }
-  std::fprintf(stderr, "%d tests, %d answer files written, %d instances refused\n", tests, written, refused);
+  std::fprintf(stderr, "%s\n",
+               say(std::to_string(tests) + " tests, " + std::to_string(written) + " answer files written, " +
+                       std::to_string(refused) + " instances refused",
+                   std::to_string(tests) + " 組測資，寫入 " + std::to_string(written) + " 個答案檔，" +
+                       std::to_string(refused) + " 個題目檔被拒")
+                   .c_str());
   return refused == 0 ? EXIT_DONE : EXIT_DEFECT;
 }
 
@@ -155,13 +159,18 @@ int solve_command(int argc, char **argv) {
     const auto t = static_cast<std::int32_t>(at);
     best = {t, nameable_mst(t, nullptr)};
     if (const double full = mst(t); !approx(full, best.total)) {
-      std::fprintf(stderr, "%s: t = %d 時的最小總成本 %s 在只用方案能選的傳送門時變為 %s，沒有方案能是該 t 值的最小成本\n",
-                   instance, t, exact(full).c_str(), exact(best.total).c_str());
+      const std::string chosen = std::to_string(t), from = shortest(full), to = shortest(best.total);
+      std::fprintf(stderr, "%s: %s\n", instance,
+                   say("at t = " + chosen + " the least total " + from + " becomes " + to +
+                           " with only the portals a plan can name, so no plan can be cheapest at that t",
+                       "t = " + chosen + " 時的最小總成本 " + from + " 在只用方案能選的傳送門時變為 " + to +
+                           "，沒有方案能是該 t 值的最小成本")
+                       .c_str());
       return EXIT_DEFECT;
     }
   }
   if (plan && !write_text(plan, optimal_plan(best))) {
-    std::fprintf(stderr, "%s: 無法寫入方案檔\n", plan);
+    std::fprintf(stderr, "%s: %s\n", plan, say("cannot write the plan file", "無法寫入方案檔").c_str());
     return EXIT_DEFECT;
   }
   std::printf("%s\n", plain_decimal(best.total).c_str());

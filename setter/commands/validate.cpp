@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "setter/commands/commands.h"
+#include "setter/language/language.h"
 #include "setter/validation/test_check.h"
 #include "setter/validation/text_file.h"
 #include "setter/validation/validation.h"
@@ -86,7 +87,9 @@ void print(const std::vector<std::string> &reports) {
   for (std::size_t i = 0; i < reports.size() && i < kMostReports; ++i)
     std::fprintf(stderr, "%s\n", reports[i].c_str());
   if (reports.size() > kMostReports)
-    std::fprintf(stderr, "還有 %zu 個缺陷未列出\n", reports.size() - kMostReports);
+    std::fprintf(stderr, "%s\n", say(std::to_string(reports.size() - kMostReports) + " more defects not listed",
+                                     "還有 " + std::to_string(reports.size() - kMostReports) + " 個缺陷未列出")
+                                     .c_str());
 }
 
 // Every NAME.in of dir with its answer: one line for each test with defects, and
@@ -94,7 +97,7 @@ void print(const std::vector<std::string> &reports) {
 int validate_folder(const std::string &dir, const Bounds &bounds) {
   const auto tests = tests_in(dir);
   if (tests.empty()) {
-    std::fprintf(stderr, "%s: 資料夾中沒有 .in 測資檔\n", dir.c_str());
+    std::fprintf(stderr, "%s: %s\n", dir.c_str(), no_instances().c_str());
     return EXIT_DEFECT;
   }
   int sound = 0, defective = 0;
@@ -105,9 +108,16 @@ int validate_folder(const std::string &dir, const Bounds &bounds) {
       continue;
     }
     ++defective;
-    std::fprintf(stderr, "%s: %zu 個缺陷，第一個：%s\n", instance.c_str(), reports.size(), reports.front().c_str());
+    const std::string count = std::to_string(reports.size());
+    std::fprintf(stderr, "%s: %s%s\n", instance.c_str(),
+                 say(count + (reports.size() == 1 ? " defect: " : " defects, the first: "),
+                     count + " 個缺陷，第一個：")
+                     .c_str(),
+                 reports.front().c_str());
   }
-  std::fprintf(stderr, "%d sound, %d with defects\n", sound, defective);
+  std::fprintf(stderr, "%s\n", say(std::to_string(sound) + " sound, " + std::to_string(defective) + " with defects",
+                                   std::to_string(sound) + " 個健全，" + std::to_string(defective) + " 個有缺陷")
+                                   .c_str());
   return defective == 0 ? EXIT_DONE : EXIT_DEFECT;
 }
 

@@ -2,7 +2,6 @@
 // that would judge wrongly (plain diff, file I/O, dropped tests).
 #include "setter/packaging/cms_package.h"
 
-#include <charconv>
 #include <filesystem>
 #include <system_error>
 
@@ -10,16 +9,12 @@
 #include "setter/packaging/folder.h"
 #include "setter/packaging/programs.h"
 #include "setter/packaging/statement_pdf.h"
+#include "setter/validation/instance_file.h"
 #include "setter/validation/text_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string shortest(double v) {
-  char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, v).ptr);
-}
 
 std::string yaml_quoted(const std::string &text) {
   std::string out = "'";

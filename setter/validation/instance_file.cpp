@@ -1,19 +1,147 @@
 // Loading an instance for the setter's commands, and locating what is wrong.
 #include "setter/validation/instance_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <set>
 
-#include "instance/loader.h"
 #include "instance/tables.h"
 #include "reader/position.h"
 #include "reader/reader.h"
+#include "setter/language/language.h"
 
-bool load_instance_text(std::string_view text, Defect &defect) {
-  instance_reset();
-  input_bind_text(text);
-  defect = {0, load_instance()};
-  defect.offset = input_token_offset();
-  return defect.what.empty();
+namespace instance_file_internal {
+
+constexpr std::uint64_t kHeaderTokens = 4, kRecordTokens = 4;
+
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+std::string_view token_at(std::string_view text, std::uint64_t offset) {
+  std::uint64_t end = offset;
+  while (end < text.size() && !is_space(text[end]))
+    ++end;
+  return text.substr(offset, end - offset);
+}
+
+bool is_real(std::uint64_t token) {
+  return token == 3 || (token >= kHeaderTokens && (token - kHeaderTokens) % kRecordTokens >= 2);
+}
+
+// The field that the index-th token holds, as the loader names it.
+LoadDefect field_of(std::uint64_t token, LoadDefect::Kind kind) {
+  static const char *const kHeader[] = {"N", "M", "T", "X"}, *const kRecord[] = {"es", "et", "ec", "er"};
+  if (token < kHeaderTokens)
+    return {kind, kHeader[token], -1, {}};
+  const std::uint64_t record = (token - kHeaderTokens) / kRecordTokens;
+  return {kind, kRecord[(token - kHeaderTokens) % kRecordTokens], static_cast<std::int32_t>(record), {}};
+}
+
+// Whether the checker's reader takes the token whole as its field's kind. An
+// integer beyond 32 bits counts as whole: the loader says what is wrong with it.
+bool read_whole(std::string_view token, bool real) {
+  input_bind_text(token);
+  std::int32_t integer;
+  double number;
+  const Scan first = real ? read_real(number) : read_int(integer);
+  return first == Scan::too_big || (first == Scan::ok && read_int(integer) == Scan::end);
+}
+
+// A count on the first line, when its token reads whole and fits; else -1.
+std::int64_t count_in(std::string_view token) {
+  if (!read_whole(token, false))
+    return -1;
+  std::int32_t value;
+  input_bind_text(token);
+  return read_int(value) == Scan::ok ? value : -1;
+}
+
+bool is_count(const LoadDefect &d) {
+  return d.record < 0 && (std::string_view(d.field) == "N" || std::string_view(d.field) == "M");
+}
+
+} // namespace instance_file_internal
+
+std::string load_report(const LoadDefect &d) {
+  const std::string where = d.record < 0 ? std::string(d.field) + " on the first line"
+                                         : std::string(d.field) + " of portal record " + std::to_string(d.record + 1);
+  std::string english;
+  switch (d.kind) {
+  case LoadDefect::none:
+    return {};
+  case LoadDefect::missing:
+    english = "the file ends before " + where;
+    break;
+  case LoadDefect::beyond_32_bits:
+    english = where + " lies beyond the 32-bit integers";
+    break;
+  case LoadDefect::unreadable:
+    english = "the instance file cannot be read";
+    break;
+  case LoadDefect::not_a_number:
+    english = where + " is not a number";
+    break;
+  case LoadDefect::above_capacity:
+    english = where + " = " + d.value + " exceeds the limit " + std::to_string(MAXN);
+    break;
+  case LoadDefect::not_an_island:
+    english = where + " = " + d.value + " is no island number 0..N-1 (N = " + std::to_string(N) + ")";
+    break;
+  case LoadDefect::not_finite:
+    english = where + " is not finite (" + d.value + ")";
+    break;
+  }
+  return say(english, load_defect_text(d));
+}
+
+std::vector<Defect> load_instance_text(std::string_view text, std::size_t most) {
+  using namespace instance_file_internal;
+  const TextMap map = map_text(text);
+  const std::vector<std::uint64_t> &starts = map.token_starts;
+  std::vector<Defect> found;
+  std::string patched; // the text with each defective token read as 0, once one is
+  std::set<std::uint64_t> patches;
+  const auto patch = [&](std::uint64_t at) {
+    if (patched.empty())
+      patched.assign(text);
+    const std::size_t length = token_at(text, at).size();
+    patched.replace(at, length, "0" + std::string(length - 1, ' '));
+    patches.insert(at);
+  };
+
+  // Tokens the reader would split. N and M decide how the rest is read: a defect
+  // in either ends the search.
+  const std::int64_t records = starts.size() > 1 ? count_in(token_at(text, starts[1])) : -1;
+  const std::uint64_t tokens = std::min<std::uint64_t>(
+      starts.size(), kHeaderTokens + kRecordTokens * static_cast<std::uint64_t>(std::max<std::int64_t>(records, 0)));
+  for (std::uint64_t k = 0; k < tokens && found.size() < most; ++k) {
+    if (read_whole(token_at(text, starts[k]), is_real(k)))
+      continue;
+    found.push_back({starts[k], load_report(field_of(k, LoadDefect::not_a_number))});
+    if (k < 2)
+      return found;
+    patch(starts[k]);
+  }
+
+  // The loader's own checks, each defect's token read as 0 on the next pass.
+  for (const std::size_t split = found.size(); found.size() - split < most;) {
+    instance_reset();
+    input_bind_text(patched.empty() ? text : std::string_view(patched));
+    LoadDefect defect = load_instance();
+    if (defect.kind == LoadDefect::none)
+      break;
+    const std::uint64_t at = input_token_offset();
+    if (patches.count(at))
+      break; // 0 will not do either (no island when N < 1): its defect is said
+    if (!defect.value.empty())
+      defect.value = std::string(token_at(text, at));
+    found.push_back({at, load_report(defect)});
+    if (defect.kind == LoadDefect::missing || defect.kind == LoadDefect::unreadable || is_count(defect))
+      break;
+    patch(at);
+  }
+  std::stable_sort(found.begin(), found.end(), [](const Defect &a, const Defect &b) { return a.offset < b.offset; });
+  found.resize(std::min(found.size(), most));
+  return found;
 }
 
 std::string report_at(const std::string &name, std::string_view text, std::uint64_t offset, const std::string &what) {
@@ -29,4 +157,9 @@ std::string report_at_token(const std::string &name, std::string_view text, std:
 std::string plain_decimal(double v) {
   char text[400]; // the longest, the least subnormal's, is 327 bytes
   return std::string(text, std::to_chars(text, text + sizeof text, v, std::chars_format::fixed).ptr);
+}
+
+std::string shortest(double v) {
+  char text[64];
+  return std::string(text, std::to_chars(text, text + sizeof text, v).ptr);
 }

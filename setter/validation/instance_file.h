@@ -1,15 +1,23 @@
-// The setter's view of an instance file: loaded by the checker's own loader, its
-// defects reported at their line and column.
+// The setter's view of an instance file: loaded by the checker's own loader, token
+// by token, its defects reported at their line and column.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "instance/loader.h"
 #include "setter/validation/layout.h"
 
 // Loads the instance held in text as the checker loads it, in place of any
-// instance loaded before. On a defect returns
-// false with the loader's description and the offset of the token at fault.
-bool load_instance_text(std::string_view text, Defect &defect);
+// instance loaded before, but each token read whole: a token the checker's reader
+// would read only in part is one defect of its field, and the fields after it are
+// read from where the next token starts. Returns up to most defects in file
+// order, numbers quoted as the file writes them; none when the instance loaded.
+std::vector<Defect> load_instance_text(std::string_view text, std::size_t most);
+
+// The loader's defect in the language of reports.
+std::string load_report(const LoadDefect &defect);
 
 // "name:line:column: what" for the byte at offset in text.
 std::string report_at(const std::string &name, std::string_view text, std::uint64_t offset, const std::string &what);
@@ -20,3 +28,7 @@ std::string report_at_token(const std::string &name, std::string_view text, std:
 
 // v in plain decimal notation, the shortest text that reads back to v bit for bit.
 std::string plain_decimal(double v);
+
+// The shortest text that reads back to v, in an exponent's form where that is
+// shorter: computed numbers in reports.
+std::string shortest(double v);

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "reader/swar.h"
+#include "setter/language/language.h"
 
 namespace layout_internal {
 
@@ -25,36 +26,37 @@ char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 
 // Why field is no canonical integer, or an empty string when it is one.
 std::string integer_form(std::string_view field) {
   if (field[0] == '+')
-    return "整數前不可有 + 號";
+    return say("an integer takes no \"+\"", "整數前不可有 + 號");
   std::string_view digits = field.substr(field[0] == '-');
   if (!all_digits(digits))
-    return "不是十進位整數";
+    return say("not a decimal integer", "不是十進位整數");
   if (digits.size() > 1 && digits[0] == '0')
-    return "整數不可有前導零";
+    return say("an integer takes no leading zero", "整數不可有前導零");
   if (field == "-0")
-    return "整數不可寫成 -0";
+    return say("an integer is not written \"-0\"", "整數不可寫成 -0");
   return {};
 }
 
 // Why field is no real in plain decimal notation, or an empty string.
 std::string real_form(std::string_view field) {
   if (field[0] == '+')
-    return "實數前不可有 + 號";
+    return say("a real takes no \"+\"", "實數前不可有 + 號");
   std::string_view body = field.substr(field[0] == '-');
   if (body.size() > 1 && body[0] == '0' && lower(body[1]) == 'x')
-    return "實數不可用十六進位表示";
+    return say("a real is not written in hexadecimal", "實數不可用十六進位表示");
   if (body.size() >= 3 && (lower(body[0]) == 'i' || lower(body[0]) == 'n'))
-    return "實數必須是有限的十進位數，不可為 inf 或 nan";
+    return say("a real must be a finite decimal, not inf or nan", "實數必須是有限的十進位數，不可為 inf 或 nan");
   const std::size_t exponent = body.find_first_of("eE");
   if (exponent != std::string_view::npos && exponent > 0)
-    return "實數不可用指數表示";
+    return say("a real is not written with an exponent", "實數不可用指數表示");
   const std::size_t point = body.find('.');
   const std::string_view whole = body.substr(0, point);
   if (!all_digits(whole) ||
       (point != std::string_view::npos && !all_digits(body.substr(point + 1))))
-    return "不是十進位實數（應為數字，可有負號與小數點，小數點兩側都要有數字）";
+    return say("not a decimal real (digits, an optional \"-\", and an optional point with digits on both sides)",
+               "不是十進位實數（應為數字，可有負號與小數點，小數點兩側都要有數字）");
   if (whole.size() > 1 && whole[0] == '0')
-    return "實數不可有前導零";
+    return say("a real takes no leading zero", "實數不可有前導零");
   return {};
 }
 
@@ -146,26 +148,26 @@ std::size_t check_line(const Line &line, const bool *kinds, std::size_t expected
     return expected;
   std::string_view text = line.text;
   if (!text.empty() && text.back() == '\r') {
-    out.push_back({line.start + text.size() - 1, "行尾是 \\r\\n，應只用 \\n"});
+    out.push_back({line.start + text.size() - 1, say("the line ends in \\r\\n, not \\n alone", "行尾是 \\r\\n，應只用 \\n")});
     text.remove_suffix(1);
   }
   if (text.empty()) {
-    out.push_back({line.start, "空白行"});
+    out.push_back({line.start, say("a blank line", "空白行")});
     return 0;
   }
   for (std::size_t i = 0; i < text.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c < 0x20 || c >= 0x7F) {
-      out.push_back({line.start + i, c == '\t' ? "欄位之間應以一個空格分隔，不可用 tab"
-                                               : "不允許的位元組 " + hex_byte(c)});
+      out.push_back({line.start + i, c == '\t' ? say("fields are separated by one space, not a tab", "欄位之間應以一個空格分隔，不可用 tab")
+                                               : say("byte " + hex_byte(c) + " is not allowed", "不允許的位元組 " + hex_byte(c))});
       break; // one report a line is enough to find it
     }
   }
   auto separator = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; };
   if (separator(text[0]))
-    out.push_back({line.start, "行首有空格"});
+    out.push_back({line.start, say("a space at the line's start", "行首有空格")});
   else if (separator(text.back()))
-    out.push_back({line.start + text.size() - 1, "行尾有空格"});
+    out.push_back({line.start + text.size() - 1, say("a space at the line's end", "行尾有空格")});
   std::size_t fields = 0;
   for (std::size_t i = 0; i < text.size();) {
     if (separator(text[i])) {
@@ -173,7 +175,7 @@ std::size_t check_line(const Line &line, const bool *kinds, std::size_t expected
       while (i < text.size() && separator(text[i]))
         ++i;
       if (run > 0 && i < text.size() && i - run > 1)
-        out.push_back({line.start + run + 1, "欄位之間有多個空格，應只有一個"});
+        out.push_back({line.start + run + 1, say("more than one space between fields", "欄位之間有多個空格，應只有一個")});
       continue;
     }
     std::size_t end = i;
@@ -185,14 +187,16 @@ std::size_t check_line(const Line &line, const bool *kinds, std::size_t expected
       if (!canonical)
         out.push_back({line.start + i, kinds[fields] ? real_form(field) : integer_form(field)});
     } else if (fields == expected) {
-      out.push_back({line.start + i, "多餘的欄位：這一行應只有 " + std::to_string(expected) + " 個欄位"});
+      out.push_back({line.start + i, say("an extra field: the line should hold only " + std::to_string(expected),
+                                               "多餘的欄位：這一行應只有 " + std::to_string(expected) + " 個欄位")});
     }
     ++fields;
     i = end;
   }
   if (fields < expected)
-    out.push_back({line.start + text.size(), "這一行只有 " + std::to_string(fields) + " 個欄位，應有 " +
-                                                 std::to_string(expected) + " 個"});
+    out.push_back({line.start + text.size(), say("the line has " + std::to_string(fields) + " fields, not " + std::to_string(expected),
+                                                 "這一行只有 " + std::to_string(fields) + " 個欄位，應有 " +
+                                                     std::to_string(expected) + " 個")});
   return fields;
 }
 
@@ -205,7 +209,7 @@ Line line_at(std::string_view text, std::size_t start) {
 
 void check_final_newline(const Line &last, std::vector<Defect> &out) {
   if (!last.ended)
-    out.push_back({last.start + last.text.size(), "檔案最後少了換行字元"});
+    out.push_back({last.start + last.text.size(), say("the file does not end in a newline", "檔案最後少了換行字元")});
 }
 
 // The M of a header line, its second field, when that is a canonical count; else -1.
@@ -229,7 +233,7 @@ std::vector<Defect> instance_layout(std::string_view text) {
   using namespace layout_internal;
   std::vector<Defect> out;
   if (text.empty()) {
-    out.push_back({0, "檔案是空的"});
+    out.push_back({0, say("the file is empty", "檔案是空的")});
     return out;
   }
   static constexpr bool kHeader[] = {false, false, false, true};
@@ -241,7 +245,7 @@ std::vector<Defect> instance_layout(std::string_view text) {
   for (std::size_t start = 0; start < text.size(); start = line.start + line.text.size() + 1) {
     line = line_at(text, start);
     if (header_seen && records >= 0 && seen == records) {
-      out.push_back({line.start, "最後一筆傳送門資料之後還有內容"});
+      out.push_back({line.start, say("more after the last portal record", "最後一筆傳送門資料之後還有內容")});
       return out;
     }
     const bool may_overread = text.size() - line.start - line.text.size() >= kLineOverread;
@@ -262,14 +266,14 @@ std::vector<Defect> answer_layout(std::string_view text) {
   using namespace layout_internal;
   std::vector<Defect> out;
   if (text.empty()) {
-    out.push_back({0, "檔案是空的"});
+    out.push_back({0, say("the file is empty", "檔案是空的")});
     return out;
   }
   static constexpr bool kAnswer[] = {true};
   const Line first = line_at(text, 0);
   check_line(first, kAnswer, 1, false, out);
   if (first.ended && first.text.size() + 1 < text.size())
-    out.push_back({first.text.size() + 1, "答案之後還有內容"});
+    out.push_back({first.text.size() + 1, say("more after the answer", "答案之後還有內容")});
   else
     check_final_newline(first, out);
   return out;

@@ -9,7 +9,7 @@
 // One departure from the canonical layout, at a byte offset of the text.
 struct Defect {
   std::uint64_t offset;
-  std::string what; // in Traditional Chinese
+  std::string what; // in the language of reports
 };
 
 // Every departure of an instance file's text from the canonical layout: a first

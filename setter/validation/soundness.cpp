@@ -9,7 +9,8 @@
 #include "instance/registry.h"
 #include "instance/tables.h"
 #include "judge/approx.h"
-#include "judge/exact.h"
+#include "setter/language/language.h"
+#include "setter/validation/instance_file.h"
 
 namespace soundness_internal {
 
@@ -18,8 +19,9 @@ constexpr std::uint64_t kTokenN = 0, kTokenT = 2;
 std::uint64_t record_token(std::int32_t portal) { return 4 + 4 * static_cast<std::uint64_t>(portal); }
 
 std::string record_name(std::int32_t portal) {
-  return "第 " + std::to_string(portal + 1) + " 筆傳送門（" + std::to_string(es[portal]) + " " +
-         std::to_string(et[portal]) + "）";
+  const std::string ends = std::to_string(es[portal]) + " " + std::to_string(et[portal]);
+  return say("portal record " + std::to_string(portal + 1) + " (" + ends + ")",
+             "第 " + std::to_string(portal + 1) + " 筆傳送門（" + ends + "）");
 }
 
 // After mst(), root holds the forest of every portal: an island outside island 0's
@@ -41,13 +43,18 @@ std::int32_t unreached_island() {
 // later one that shadows it. Rounding alone could leave none such to name; the
 // flaw then stands at the file's start.
 Flaw shadowed_portal(std::int32_t t, double full, double nameable) {
-  const std::string why = "t = " + std::to_string(t) + " 時的最小總成本 " + exact(full) +
-                          " 在只用方案能選的傳送門時變為 " + exact(nameable) + "，沒有方案能是最小成本";
+  const std::string at = std::to_string(t), from = shortest(full), to = shortest(nameable);
+  const std::string why = say("at t = " + at + " the least total " + from + " becomes " + to +
+                                  " with only the portals a plan can name, so no plan can be cheapest",
+                              "t = " + at + " 時的最小總成本 " + from + " 在只用方案能選的傳送門時變為 " + to +
+                                  "，沒有方案能是最小成本");
   std::vector<std::int32_t> taken;
   mst(t, &taken);
   for (std::int32_t p : taken)
     if (const std::int32_t q = find_edge(es[p], et[p]); q != p)
-      return {record_token(p), record_name(p) + "與" + record_name(q) + "連接同一對島嶼，方案只能選用後者；" + why};
+      return {record_token(p), say(record_name(p) + " and " + record_name(q) +
+                                       " join the same pair of islands, and a plan can name only the later; " + why,
+                                   record_name(p) + "與" + record_name(q) + "連接同一對島嶼，方案只能選用後者；" + why)};
   return {0, why};
 }
 
@@ -71,9 +78,11 @@ Soundness check_soundness() {
   using namespace soundness_internal;
   Soundness s{{0, 0.0}, {}};
   if (T < 0)
-    s.flaws.push_back({kTokenT, "T = " + std::to_string(T) + " 小於 0，沒有可選的 t"});
+    s.flaws.push_back({kTokenT, say("T = " + std::to_string(T) + " is below 0: there is no t to choose",
+                                    "T = " + std::to_string(T) + " 小於 0，沒有可選的 t")});
   if (N < 1)
-    s.flaws.push_back({kTokenN, "N = " + std::to_string(N) + " 小於 1，沒有島嶼"});
+    s.flaws.push_back({kTokenN, say("N = " + std::to_string(N) + " is below 1: there are no islands",
+                                    "N = " + std::to_string(N) + " 小於 1，沒有島嶼")});
   if (!s.flaws.empty())
     return s;
 
@@ -87,13 +96,19 @@ Soundness check_soundness() {
     least[e] = mst(t, nullptr, scratch);
     if (e == 0)
       if (const std::int32_t island = unreached_island(); island >= 0) {
-        s.flaws.push_back({kTokenN, "島嶼 " + std::to_string(island) +
-                                        " 無法經由傳送門從島嶼 0 抵達，沒有方案能連通所有島嶼"});
+        s.flaws.push_back({kTokenN, say("island " + std::to_string(island) +
+                                            " cannot be reached from island 0 through portals: no plan joins "
+                                            "every island",
+                                        "島嶼 " + std::to_string(island) +
+                                            " 無法經由傳送門從島嶼 0 抵達，沒有方案能連通所有島嶼")});
         return s;
       }
     if (!std::isfinite(least[e])) {
-      s.flaws.push_back({kTokenN, "t = " + std::to_string(t) + " 時的最小總成本不是有限數（" +
-                                      exact(least[e]) + "），成本溢位"});
+      const std::string total = shortest(least[e]);
+      s.flaws.push_back({kTokenN, say("at t = " + std::to_string(t) + " the least total is not finite (" + total +
+                                          "): the costs overflow",
+                                      "t = " + std::to_string(t) + " 時的最小總成本不是有限數（" + total +
+                                          "），成本溢位")});
       continue;
     }
     if (registry_keys() == M)

@@ -5,10 +5,11 @@
 #include <filesystem>
 
 #include "judge/approx.h"
-#include "judge/exact.h"
 #include "judge/outcome.h"
 #include "judge/verdict.h"
 #include "reader/reader.h"
+#include "setter/language/language.h"
+#include "setter/validation/instance_file.h"
 #include "setter/validation/judging.h"
 #include "setter/validation/text_file.h"
 
@@ -44,18 +45,22 @@ std::vector<std::string> check_test(const std::string &instance, const std::stri
     // The plan judged against itself: acceptable and cheapest at its t; then its
     // total must be the least over every t.
     const Outcome o = judge_in_process(instance, answer, answer, AnswerForms::total_or_plan);
+    const std::string total = shortest(detail.plan_total), least = shortest(checked.best.total);
     if (o.failed)
-      checked.reports.push_back(answer + ": " + o.failure);
+      checked.reports.push_back(answer + ": " + say("the checker fails on it: ", "") + o.failure);
     else if (o.code != OPTIMAL)
-      checked.reports.push_back(answer + ": 方案不是最佳方案：" + o.message->text);
+      checked.reports.push_back(answer + ": " + say("the plan is not optimal; the checker says: ", "方案不是最佳方案：") +
+                                o.message->text);
     else if (!approx(checked.best.total, detail.plan_total))
-      checked.reports.push_back(answer + ": 方案總成本 " + exact(detail.plan_total) + " 不是所有 t 中的最小總成本 " +
-                                exact(checked.best.total));
+      checked.reports.push_back(answer + ": " + say("the plan's total " + total + " is not the least total over all t, " + least,
+                                                    "方案總成本 " + total + " 不是所有 t 中的最小總成本 " + least));
   } else {
     validate_answer(text, answer, checked.solvable ? &checked.best : nullptr, checked.reports);
   }
   return checked.reports;
 }
+
+std::string no_instances() { return say("no .in files in the folder", "資料夾中沒有 .in 測資檔"); }
 
 std::vector<std::pair<std::string, std::string>> tests_in(const std::string &dir) {
   std::vector<std::pair<std::string, std::string>> tests;

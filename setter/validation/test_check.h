@@ -14,3 +14,6 @@ std::vector<std::string> check_test(const std::string &instance, const std::stri
 // The NAME.in files in the folder dir, in name order, each with its answer file:
 // NAME.total, else NAME.ans, else none (an empty string).
 std::vector<std::pair<std::string, std::string>> tests_in(const std::string &dir);
+
+// What to say of a folder that tests_in() finds no test in.
+std::string no_instances();

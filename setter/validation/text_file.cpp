@@ -5,10 +5,15 @@
 #include <sys/stat.h>
 
 #include "memory/huge_pages.h"
+#include "setter/language/language.h"
 
 namespace text_file_internal {
 
-std::string too_large() { return "大於 " + std::to_string(kMostFileBytes >> 20) + " MiB 的上限，不是合理的測資檔"; }
+std::string too_large() {
+  const std::string bound = std::to_string(kMostFileBytes >> 20);
+  return say("larger than the bound of " + bound + " MiB: no sensible test file",
+             "大於 " + bound + " MiB 的上限，不是合理的測資檔");
+}
 
 } // namespace text_file_internal
 
@@ -18,10 +23,10 @@ std::string read_text_file(const std::string &path, std::string &text) {
   const bool from_stdin = path == "-";
   struct stat info {};
   if (!from_stdin && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-    return "是資料夾，不是檔案";
+    return say("a folder, not a file", "是資料夾，不是檔案");
   std::FILE *f = from_stdin ? stdin : std::fopen(path.c_str(), "rb");
   if (!f)
-    return "無法開啟";
+    return say("cannot be opened", "無法開啟");
   const bool regular = !from_stdin && S_ISREG(info.st_mode);
   if (regular && static_cast<std::uint64_t>(info.st_size) > kMostFileBytes) {
     std::fclose(f);
@@ -40,7 +45,7 @@ std::string read_text_file(const std::string &path, std::string &text) {
   if (!from_stdin)
     std::fclose(f);
   if (failed)
-    return "無法讀取";
+    return say("cannot be read", "無法讀取");
   if (text.size() > kMostFileBytes) {
     text.clear();
     text.shrink_to_fit();

@@ -6,14 +6,17 @@
 
 #include "judge/approx.h"
 #include "instance/registry.h"
-#include "judge/exact.h"
 #include "reader/position.h"
 #include "reader/reader.h"
+#include "setter/language/language.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/layout.h"
 #include "setter/validation/soundness.h"
 
 namespace validation_internal {
+
+// Enough to show how a file goes wrong; each one past the first may cost a pass.
+constexpr std::size_t kMostLoadDefects = 20;
 
 // A report on the instance, placed by a byte offset or by the index of a token;
 // the text is mapped to lines only when there is something to report.
@@ -23,25 +26,40 @@ struct Pending {
   std::string what;
 };
 
-void check_bound(double value, const Range &range, const char *name, std::uint64_t token,
-                 std::vector<Pending> &pending) {
-  if (value < range.low || value > range.high)
-    pending.push_back({true, token,
-                       std::string(name) + " = " + exact(value) + " 超出範圍 " + exact(range.low) + ".." +
-                           exact(range.high) + "（" + range.option + "）"});
+// The index-th token of text, as the file writes it.
+std::string_view written(std::string_view text, const TextMap &map, std::uint64_t index) {
+  const std::uint64_t start = token_start(map, index);
+  const std::size_t end = text.find_first_of(" \t\n\v\f\r", start);
+  return text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
 }
 
+struct BoundCheck {
+  std::string_view text;
+  const TextMap &map;
+  std::vector<Pending> &pending;
+
+  void operator()(double value, const Range &range, const char *name, std::uint64_t token) const {
+    if (value >= range.low && value <= range.high)
+      return;
+    const std::string quoted = std::string(name) + " = " + std::string(written(text, map, token)),
+                      limits = shortest(range.low) + ".." + shortest(range.high);
+    pending.push_back({true, token,
+                       say(quoted + " lies outside " + limits + " (" + range.option + ")",
+                           quoted + " 超出範圍 " + limits + "（" + range.option + "）")});
+  }
+};
+
 // N < 1 and T < 0 are left to the soundness check, which says why they matter.
-void check_bounds(const Bounds &b, std::vector<Pending> &pending) {
+void check_bounds(const Bounds &b, const BoundCheck &check) {
   if (N >= 1)
-    check_bound(N, b.n, "N", 0, pending);
-  check_bound(M, b.m, "M", 1, pending);
+    check(N, b.n, "N", 0);
+  check(M, b.m, "M", 1);
   if (T >= 0)
-    check_bound(T, b.t, "T", 2, pending);
-  check_bound(X, b.x, "X", 3, pending);
+    check(T, b.t, "T", 2);
+  check(X, b.x, "X", 3);
   for (std::int32_t i = 0; i < M; ++i) {
-    check_bound(ec[i], b.ec, "ec", 4 + 4 * static_cast<std::uint64_t>(i) + 2, pending);
-    check_bound(er[i], b.er, "er", 4 + 4 * static_cast<std::uint64_t>(i) + 3, pending);
+    check(ec[i], b.ec, "ec", 4 + 4 * static_cast<std::uint64_t>(i) + 2);
+    check(er[i], b.er, "er", 4 + 4 * static_cast<std::uint64_t>(i) + 3);
   }
 }
 
@@ -50,11 +68,16 @@ void check_bounds(const Bounds &b, std::vector<Pending> &pending) {
 void check_constraints(const Bounds &b, std::vector<Pending> &pending) {
   for (std::int32_t i = 0; i < M && (b.distinct_pairs || b.no_loops); ++i) {
     const std::uint64_t token = 4 + 4 * static_cast<std::uint64_t>(i);
+    const std::string island = std::to_string(es[i]), first = std::to_string(i + 1);
     if (b.no_loops && es[i] == et[i])
-      pending.push_back({true, token, "傳送門的兩端是同一座島嶼 " + std::to_string(es[i]) + "（--no-loops）"});
-    if (const std::int32_t later = find_edge(es[i], et[i]); b.distinct_pairs && later != i)
-      pending.push_back({true, token, "第 " + std::to_string(i + 1) + " 筆與第 " + std::to_string(later + 1) +
-                                          " 筆傳送門連接同一對島嶼（--distinct-pairs）"});
+      pending.push_back({true, token, say("both ends of the portal are island " + island + " (--no-loops)",
+                                          "傳送門的兩端是同一座島嶼 " + island + "（--no-loops）")});
+    if (const std::int32_t later = find_edge(es[i], et[i]); b.distinct_pairs && later != i) {
+      const std::string second = std::to_string(later + 1);
+      pending.push_back({true, token, say("portal records " + first + " and " + second +
+                                              " join the same pair of islands (--distinct-pairs)",
+                                          "第 " + first + " 筆與第 " + second + " 筆傳送門連接同一對島嶼（--distinct-pairs）")});
+    }
   }
 }
 
@@ -73,7 +96,8 @@ void check_decimals(std::string_view text, int most, std::vector<Pending> &pendi
     const bool real = token == 3 || (token >= 4 && (token - 4) % 4 >= 2);
     const std::size_t point = text.substr(start, i - start).find('.');
     if (real && point != std::string_view::npos && i - start - point - 1 > static_cast<std::size_t>(most))
-      pending.push_back({false, start, "實數的小數點後超過 " + std::to_string(most) + " 位（--decimals）"});
+      pending.push_back({false, start, say("more than " + std::to_string(most) + " digits after the point (--decimals)",
+                                           "實數的小數點後超過 " + std::to_string(most) + " 位（--decimals）")});
     ++token;
   }
 }
@@ -97,15 +121,16 @@ Checked validate_instance(std::string_view text, const std::string &name, const 
     pending.push_back({false, d.offset, d.what});
   if (bounds.most_decimals >= 0)
     check_decimals(text, bounds.most_decimals, pending);
-  Defect load;
-  if (!load_instance_text(text, load)) {
-    bool same_place = false; // the layout has already said what is wrong there
-    for (const Defect &d : layout)
-      same_place |= d.offset == load.offset;
+  const std::vector<Defect> load = load_instance_text(text, kMostLoadDefects);
+  for (const Defect &d : load) {
+    const bool same_place = // the layout has already said what is wrong with that token
+        std::any_of(layout.begin(), layout.end(), [&](const Defect &l) { return l.offset == d.offset; });
     if (!same_place)
-      pending.push_back({false, load.offset, load.what});
-  } else {
-    check_bounds(bounds, pending);
+      pending.push_back({false, d.offset, d.what});
+  }
+  const TextMap map = map_text(text);
+  if (load.empty()) {
+    check_bounds(bounds, {text, map, pending});
     check_constraints(bounds, pending);
     const Soundness soundness = check_soundness();
     for (const Flaw &f : soundness.flaws)
@@ -113,12 +138,12 @@ Checked validate_instance(std::string_view text, const std::string &name, const 
     checked.solvable = soundness.flaws.empty();
     checked.best = soundness.best;
   }
-  if (!pending.empty()) {
-    const TextMap map = map_text(text);
-    for (const Pending &p : pending)
-      checked.reports.push_back(
-          located(name, position_of(map, p.by_token ? token_start(map, p.where) : p.where), p.what));
-  }
+  std::vector<std::pair<std::uint64_t, const Pending *>> placed;
+  for (const Pending &p : pending)
+    placed.push_back({p.by_token ? token_start(map, p.where) : p.where, &p});
+  std::stable_sort(placed.begin(), placed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+  for (const auto &[offset, p] : placed)
+    checked.reports.push_back(located(name, position_of(map, offset), p->what));
   return checked;
 }
 
@@ -133,17 +158,22 @@ void validate_answer(std::string_view text, const std::string &name, const Best 
   input_bind_text(text);
   if (read_real(answer) != Scan::ok || !std::isfinite(answer)) {
     if (layout.empty())
-      reports.push_back(located(name, {1, 1}, "答案不是有限數"));
+      reports.push_back(located(name, {1, 1}, say("the answer is not a finite number", "答案不是有限數")));
     return;
   }
   if (!best || approx(answer, best->total))
     return;
-  const std::string least = "所有 t 中的最小總成本 " + exact(best->total) + "（t = " +
-                            std::to_string(best->t) + "）";
-  reports.push_back(located(name, {1, 1},
-                            answer > best->total
-                                ? "答案 " + exact(answer) + " 高於" + least +
-                                      "：最佳方案會低於它，評測程式將回報評測資料錯誤"
-                                : "答案 " + exact(answer) + " 低於" + least +
-                                      "：沒有方案能達到它，每個在其 t 值中成本最小的方案都會使評測程式回報評測資料錯誤"));
+  const std::string quoted(written(text, map, 0)), least = shortest(best->total), t = std::to_string(best->t);
+  reports.push_back(located(
+      name, position_of(map, token_start(map, 0)),
+      answer > best->total
+          ? say("the answer " + quoted + " is above the least total over all t, " + least + " (t = " + t +
+                    "): an optimal plan comes below it, and the checker reports the judge's data broken",
+                "答案 " + quoted + " 高於所有 t 中的最小總成本 " + least + "（t = " + t +
+                    "）：最佳方案會低於它，評測程式將回報評測資料錯誤")
+          : say("the answer " + quoted + " is below the least total over all t, " + least + " (t = " + t +
+                    "): no plan reaches it, and every plan that is cheapest at its t makes the checker report "
+                    "the judge's data broken",
+                "答案 " + quoted + " 低於所有 t 中的最小總成本 " + least + "（t = " + t +
+                    "）：沒有方案能達到它，每個在其 t 值中成本最小的方案都會使評測程式回報評測資料錯誤")));
 }

@@ -26,8 +26,10 @@ const std::string kChecker = CHECKER_PATH, kCheckerKattis = CHECKER_KATTIS_PATH,
 
 Ran run_binary(const std::vector<std::string> &args) { return run_program(kChecker, args); }
 
-Ran run_program(const std::string &path, const std::vector<std::string> &args,
-                const std::string &input) {
+namespace {
+
+Ran spawn(const std::string &path, const std::vector<std::string> &args, const std::string &input,
+          char *const *environment) {
   const std::string out = temp_file(""), err = temp_file("");
   posix_spawn_file_actions_t files;
   posix_spawn_file_actions_init(&files);
@@ -43,9 +45,29 @@ Ran run_program(const std::string &path, const std::vector<std::string> &args,
 
   struct rusage usage {};
 
-  if (posix_spawn(&pid, path.c_str(), &files, nullptr, argv.data(), environ) == 0)
+  if (posix_spawn(&pid, path.c_str(), &files, nullptr, argv.data(), environment) == 0)
     wait4(pid, &wstatus, 0, &usage);
   posix_spawn_file_actions_destroy(&files);
   return {WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1, slurp_and_remove(out),
           slurp_and_remove(err), usage.ru_maxrss};
+}
+
+} // namespace
+
+Ran run_program(const std::string &path, const std::vector<std::string> &args, const std::string &input) {
+  return spawn(path, args, input, environ);
+}
+
+Ran run_program_in(const std::vector<std::string> &environment, const std::string &path,
+                   const std::vector<std::string> &args) {
+  std::vector<char *> entries;
+  for (const std::string &e : environment)
+    entries.push_back(const_cast<char *>(e.c_str()));
+  entries.push_back(nullptr);
+  return spawn(path, args, "/dev/null", entries.data());
+}
+
+Ran run_setter(const std::string &lang, std::vector<std::string> args, const std::string &input) {
+  args.insert(args.end(), {"--lang", lang});
+  return run_program(kSetter, args, input);
 }

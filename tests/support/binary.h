@@ -14,6 +14,14 @@ struct Ran {
 Ran run_program(const std::string &path, const std::vector<std::string> &args,
                 const std::string &input = "/dev/null");
 
+// Runs the program at path as run_program() does, in exactly this environment
+// ("NAME=value" entries) instead of the test's own.
+Ran run_program_in(const std::vector<std::string> &environment, const std::string &path,
+                   const std::vector<std::string> &args);
+
+// Runs setter with these arguments and "--lang lang" after them.
+Ran run_setter(const std::string &lang, std::vector<std::string> args, const std::string &input = "/dev/null");
+
 // Runs the checker with these arguments and no standard input.
 Ran run_binary(const std::vector<std::string> &args);
 
