@@ -51,8 +51,11 @@ TEST(GenerateCli, AnOutputFileAppearsOnlyWhole) {
   EXPECT_EQ(bytes_of(dir + "a.in"), run_program(kSetter, {"generate", "random", "--n", "9"}).out);
   Ran failed = run_program(kSetter, {"generate", "random", "--n", "0", "-o", dir + "b.in"});
   EXPECT_EQ(failed.status, 2);
-  Ran unwritable = run_program(kSetter, {"generate", "random", "-o", dir + "missing/c.in"});
+  Ran unwritable = run_setter("en", {"generate", "random", "-o", dir + "missing/c.in"});
   EXPECT_EQ(unwritable.status, 1);
+  EXPECT_EQ(unwritable.err, dir + "missing/c.in: cannot be written\n");
+  EXPECT_EQ(run_setter("zh-TW", {"generate", "random", "-o", dir + "missing/c.in"}).err,
+            dir + "missing/c.in: 無法寫入\n");
   const Files left = files_in(dir);
   ASSERT_EQ(left.size(), 1u) << "a failed run left a file behind";
   EXPECT_EQ(left.begin()->first, "a.in");

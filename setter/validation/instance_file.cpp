@@ -36,9 +36,28 @@ LoadDefect field_of(std::uint64_t token, LoadDefect::Kind kind) {
   return {kind, kRecord[(token - kHeaderTokens) % kRecordTokens], static_cast<std::int32_t>(record), {}};
 }
 
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether token is a sign, then digits with at most one point among them (when
+// real), and at least one digit: as "%d" or "%lf" takes it whole.
+bool plainly_whole(std::string_view token, bool real) {
+  std::size_t i = token[0] == '-' || token[0] == '+', digits = 0, points = 0;
+  for (; i < token.size(); ++i) {
+    if (is_digit(token[i]))
+      ++digits;
+    else if (real && token[i] == '.' && points++ == 0)
+      continue;
+    else
+      return false;
+  }
+  return digits > 0;
+}
+
 // Whether the checker's reader takes the token whole as its field's kind. An
 // integer beyond 32 bits counts as whole: the loader says what is wrong with it.
 bool read_whole(std::string_view token, bool real) {
+  if (plainly_whole(token, real))
+    return true; // nearly every token: no need to ask the reader
   input_bind_text(token);
   std::int32_t integer;
   double number;
@@ -95,8 +114,6 @@ std::string load_report(const LoadDefect &d) {
 
 std::vector<Defect> load_instance_text(std::string_view text, std::size_t most) {
   using namespace instance_file_internal;
-  const TextMap map = map_text(text);
-  const std::vector<std::uint64_t> &starts = map.token_starts;
   std::vector<Defect> found;
   std::string patched; // the text with each defective token read as 0, once one is
   std::set<std::uint64_t> patches;
@@ -110,16 +127,24 @@ std::vector<Defect> load_instance_text(std::string_view text, std::size_t most) 
 
   // Tokens the reader would split. N and M decide how the rest is read: a defect
   // in either ends the search.
-  const std::int64_t records = starts.size() > 1 ? count_in(token_at(text, starts[1])) : -1;
-  const std::uint64_t tokens = std::min<std::uint64_t>(
-      starts.size(), kHeaderTokens + kRecordTokens * static_cast<std::uint64_t>(std::max<std::int64_t>(records, 0)));
-  for (std::uint64_t k = 0; k < tokens && found.size() < most; ++k) {
-    if (read_whole(token_at(text, starts[k]), is_real(k)))
+  std::uint64_t tokens = kHeaderTokens; // until M is read
+  for (std::uint64_t k = 0, i = 0; k < tokens && i < text.size() && found.size() < most;) {
+    if (is_space(text[i])) {
+      ++i;
       continue;
-    found.push_back({starts[k], load_report(field_of(k, LoadDefect::not_a_number))});
-    if (k < 2)
-      return found;
-    patch(starts[k]);
+    }
+    const std::string_view token = token_at(text, i);
+    const bool whole = read_whole(token, is_real(k));
+    if (k == 1 && whole)
+      tokens += kRecordTokens * static_cast<std::uint64_t>(std::max<std::int64_t>(count_in(token), 0));
+    if (!whole) {
+      found.push_back({i, load_report(field_of(k, LoadDefect::not_a_number))});
+      if (k < 2)
+        return found;
+      patch(i);
+    }
+    i += token.size();
+    ++k;
   }
 
   // The loader's own checks, each defect's token read as 0 on the next pass.

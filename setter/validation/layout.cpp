@@ -188,7 +188,8 @@ std::size_t check_line(const Line &line, const bool *kinds, std::size_t expected
         out.push_back({line.start + i, kinds[fields] ? real_form(field) : integer_form(field)});
     } else if (fields == expected) {
       out.push_back({line.start + i, say("an extra field: the line should hold only " + std::to_string(expected),
-                                               "多餘的欄位：這一行應只有 " + std::to_string(expected) + " 個欄位")});
+                                               "多餘的欄位：這一行應只有 " + std::to_string(expected) + " 個欄位"),
+                     true});
     }
     ++fields;
     i = end;
@@ -196,7 +197,8 @@ std::size_t check_line(const Line &line, const bool *kinds, std::size_t expected
   if (fields < expected)
     out.push_back({line.start + text.size(), say("the line has " + std::to_string(fields) + " fields, not " + std::to_string(expected),
                                                  "這一行只有 " + std::to_string(fields) + " 個欄位，應有 " +
-                                                     std::to_string(expected) + " 個")});
+                                                     std::to_string(expected) + " 個"),
+                   true});
   return fields;
 }
 

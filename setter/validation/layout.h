@@ -9,7 +9,8 @@
 // One departure from the canonical layout, at a byte offset of the text.
 struct Defect {
   std::uint64_t offset;
-  std::string what; // in the language of reports
+  std::string what;    // in the language of reports
+  bool shifts = false; // a line with too few or too many fields: a reader takes the fields after it shifted
 };
 
 // Every departure of an instance file's text from the canonical layout: a first

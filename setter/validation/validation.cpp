@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "judge/approx.h"
 #include "instance/registry.h"
@@ -33,15 +34,22 @@ std::string_view written(std::string_view text, const TextMap &map, std::uint64_
   return text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
 }
 
+// text's map, made on first need: a sound file never needs one.
+const TextMap &mapped(std::string_view text, std::optional<TextMap> &map) {
+  if (!map)
+    map = map_text(text);
+  return *map;
+}
+
 struct BoundCheck {
   std::string_view text;
-  const TextMap &map;
+  std::optional<TextMap> &map;
   std::vector<Pending> &pending;
 
   void operator()(double value, const Range &range, const char *name, std::uint64_t token) const {
     if (value >= range.low && value <= range.high)
       return;
-    const std::string quoted = std::string(name) + " = " + std::string(written(text, map, token)),
+    const std::string quoted = std::string(name) + " = " + std::string(written(text, mapped(text, map), token)),
                       limits = shortest(range.low) + ".." + shortest(range.high);
     pending.push_back({true, token,
                        say(quoted + " lies outside " + limits + " (" + range.option + ")",
@@ -122,14 +130,20 @@ Checked validate_instance(std::string_view text, const std::string &name, const 
   if (bounds.most_decimals >= 0)
     check_decimals(text, bounds.most_decimals, pending);
   const std::vector<Defect> load = load_instance_text(text, kMostLoadDefects);
+  // Past a line with too few or too many fields, what the loader finds is an
+  // effect of the shift, not a defect of its own.
+  std::uint64_t shifted = text.size() + 1;
+  for (const Defect &d : layout)
+    if (d.shifts)
+      shifted = std::min(shifted, d.offset);
   for (const Defect &d : load) {
     const bool same_place = // the layout has already said what is wrong with that token
         std::any_of(layout.begin(), layout.end(), [&](const Defect &l) { return l.offset == d.offset; });
-    if (!same_place)
+    if (!same_place && d.offset < shifted)
       pending.push_back({false, d.offset, d.what});
   }
-  const TextMap map = map_text(text);
-  if (load.empty()) {
+  std::optional<TextMap> map;
+  if (load.empty() && shifted > text.size()) {
     check_bounds(bounds, {text, map, pending});
     check_constraints(bounds, pending);
     const Soundness soundness = check_soundness();
@@ -140,10 +154,10 @@ Checked validate_instance(std::string_view text, const std::string &name, const 
   }
   std::vector<std::pair<std::uint64_t, const Pending *>> placed;
   for (const Pending &p : pending)
-    placed.push_back({p.by_token ? token_start(map, p.where) : p.where, &p});
+    placed.push_back({p.by_token ? token_start(mapped(text, map), p.where) : p.where, &p});
   std::stable_sort(placed.begin(), placed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
   for (const auto &[offset, p] : placed)
-    checked.reports.push_back(located(name, position_of(map, offset), p->what));
+    checked.reports.push_back(located(name, position_of(mapped(text, map), offset), p->what));
   return checked;
 }
 
