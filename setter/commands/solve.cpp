@@ -48,7 +48,9 @@ Exit status 0 when solved. 1 when the instance is broken or no plan can be
 optimal (T < 0, N < 1, islands that no portals join, or a pair of islands joined
 by several portals where the one a plan can name changes the least total at
 t = 0 or t = T); nothing is written to standard output then, and one line
-"INSTANCE:LINE:COLUMN: why" to standard error. 2 for a usage error.
+"INSTANCE:LINE:COLUMN: why" to standard error, the first defect in the file, in
+English or Traditional Chinese (--lang en|zh-TW, else the locale: see setter
+--help). 2 for a usage error.
 )";
 
 // Loads the instance in text and checks that a plan can be optimal; false, with

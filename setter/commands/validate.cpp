@@ -23,8 +23,9 @@ constexpr char kHelp[] = R"(usage: setter validate INSTANCE [ANSWER] | DIR  [--n
                        [--distinct-pairs] [--no-loops]
 
 Checks one test before a contest and reports every defect found on standard
-error, one per line, as FILE:LINE:COLUMN: message. Exit status 0 when the test
-is sound, 1 when it is not, 2 for a usage error.
+error, one per line in file order, as FILE:LINE:COLUMN: message, in English or
+Traditional Chinese (--lang en|zh-TW, else the locale: see setter --help). Exit
+status 0 when the test is sound, 1 when it is not, 2 for a usage error.
 
 INSTANCE must load as the checker loads it, admit an optimal plan (T >= 0,
 N >= 1, portals joining every island, and at t = 0 and t = T the same least
