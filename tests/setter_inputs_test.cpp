@@ -133,7 +133,7 @@ TEST(SetterInputs, Batches) {
   const std::string d_unreached = "island 1 cannot be reached from island 0 through portals: no plan joins every island";
   Ran solved = run_setter("en", {"solve", dir});
   EXPECT_EQ(solved.status, 1);
-  EXPECT_EQ(solved.err, dir + "d.in:1:1: " + d_unreached + "\n4 tests, 5 answer files written, 1 instances refused\n");
+  EXPECT_EQ(solved.err, dir + "d.in:1:1: " + d_unreached + "\n4 tests, 5 answer files written, 1 instance refused\n");
   EXPECT_EQ(bytes_of(dir + "a.total"), "8\n");
   EXPECT_EQ(bytes_of(dir + "a.ans"), "3 3\n2 3\n1 3\n0 1\n");
   EXPECT_EQ(bytes_of(dir + "b.total"), "9\n");

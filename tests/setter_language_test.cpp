@@ -145,6 +145,20 @@ TEST(SetterLanguage, AShiftingLineIsOneDefect) {
   }
 }
 
+// A hundred reports at most, then how many more there are.
+TEST(SetterLanguage, ReportsBeyondAHundredAreCounted) {
+  std::string text = "2 101 0 0\n";
+  for (int i = 0; i < 101; ++i)
+    text += "0 1 1 0\r\n";
+  const std::string instance = temp_file(text);
+  for (const auto &[lang, last] : {std::pair{"en", "1 more defect not listed\n"}, std::pair{"zh-TW", "還有 1 個缺陷未列出\n"}}) {
+    Ran r = run_setter(lang, {"validate", instance});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 101);
+    EXPECT_EQ(r.err.substr(r.err.rfind('\n', r.err.size() - 2) + 1), last);
+  }
+}
+
 // Numbers from the file as the file writes them; computed ones in the shortest
 // form that reads back exactly.
 TEST(SetterLanguage, NumbersAsWritten) {

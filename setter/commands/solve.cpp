@@ -105,8 +105,8 @@ int solve_folder(const std::string &dir) {
     written += !total + !plan;
   }
   std::fprintf(stderr, "%s\n",
-               say(std::to_string(tests) + " tests, " + std::to_string(written) + " answer files written, " +
-                       std::to_string(refused) + " instances refused",
+               say(counted(tests, "test") + ", " + counted(written, "answer file") + " written, " +
+                       counted(refused, "instance") + " refused",
                    std::to_string(tests) + " 組測資，寫入 " + std::to_string(written) + " 個答案檔，" +
                        std::to_string(refused) + " 個題目檔被拒")
                    .c_str());

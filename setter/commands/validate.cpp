@@ -88,7 +88,7 @@ void print(const std::vector<std::string> &reports) {
   for (std::size_t i = 0; i < reports.size() && i < kMostReports; ++i)
     std::fprintf(stderr, "%s\n", reports[i].c_str());
   if (reports.size() > kMostReports)
-    std::fprintf(stderr, "%s\n", say(std::to_string(reports.size() - kMostReports) + " more defects not listed",
+    std::fprintf(stderr, "%s\n", say(counted(static_cast<long long>(reports.size() - kMostReports), "more defect") + " not listed",
                                      "還有 " + std::to_string(reports.size() - kMostReports) + " 個缺陷未列出")
                                      .c_str());
 }

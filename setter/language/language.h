@@ -19,5 +19,8 @@ void set_language(Language language);
 // english or chinese, whichever the reports are in.
 std::string say(std::string english, std::string chinese);
 
+// n and an English noun, plural unless n is 1: "1 test", "4 tests".
+std::string counted(long long n, const std::string &noun);
+
 // Whether the reports are in English.
 bool in_english();
