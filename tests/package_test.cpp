@@ -88,9 +88,10 @@ TEST(TestSet, RefusesAFolderInUse) {
   fs::create_directories(dir);
   const std::string inside = dir + "kept.txt";
   ASSERT_EQ(std::system(("echo kept > " + inside).c_str()), 0);
-  Ran r = run_program(kSetter, {"testset", dir});
+  Ran r = run_setter("en", {"testset", dir});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("exists and is not an empty folder"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err, "setter testset: " + dir + ": exists and is not an empty folder\n");
+  EXPECT_EQ(run_setter("zh-TW", {"testset", dir}).err, "setter testset: " + dir + "：已存在，且不是空資料夾\n");
   EXPECT_EQ(tree(dir), (Files{{"kept.txt", "kept\n"}}));
 }
 
@@ -180,9 +181,12 @@ TEST(KattisPackage, ABrokenTestSetWritesNothing) {
   EXPECT_FALSE(fs::exists(out + ".partial"));
   Ran misnamed = run_program(kSetter, {"package", "kattis", written().set, fresh_path("Portal-Plan")});
   EXPECT_EQ(misnamed.status, 1);
-  Ran not_a_set = run_program(kSetter, {"package", "kattis", fresh_path("empty"), out});
+  const std::string empty = fresh_path("empty");
+  Ran not_a_set = run_setter("en", {"package", "kattis", empty, out});
   EXPECT_EQ(not_a_set.status, 1);
-  EXPECT_NE(not_a_set.err.find("not a test set"), std::string::npos) << not_a_set.err;
+  EXPECT_EQ(not_a_set.err, "setter package: " + empty + ": not a test set (no folder sample/; see setter testset)\n");
+  EXPECT_EQ(run_setter("zh-TW", {"package", "kattis", empty, out}).err,
+            "setter package: " + empty + "：不是測資集（沒有 sample/ 資料夾；見 setter testset）\n");
   EXPECT_EQ(run_program(kSetter, {"package", "zip", written().set, out}).status, 2);
 }
 
@@ -247,7 +251,7 @@ TEST(CmsPackage, RefusesWhatWouldJudgeWrongly) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    std::vector<std::string> args = {"PATH=/nonexistent", kSetter, "package", "cms", written().set, out};
+    std::vector<std::string> args = {"PATH=/nonexistent", kSetter, "package", "cms", written().set, out, "--lang", "en"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     Ran r = run_program("/usr/bin/env", args);
     EXPECT_EQ(r.status, 1);

@@ -118,10 +118,13 @@ TEST(Verify, BrokenCalls) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);
-    Ran r = run_program(kSetter, c.args);
+    Ran r = run_setter("en", c.args);
     EXPECT_EQ(r.status, c.status);
     EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
   }
+  const std::string empty = fresh_dir();
+  EXPECT_EQ(run_setter("zh-TW", {"verify", empty, kModel}).err,
+            "setter verify: " + empty + "：不是測資集、Kattis 題目包或 CMS 任務資料夾\n");
 }
 
 } // namespace

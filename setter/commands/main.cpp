@@ -19,10 +19,11 @@ Prepares and proves a test set for the checker:
   setter verify DIR PROGRAM...                      run solutions over a test set
 
 "setter COMMAND --help" tells more about each command. Reports of defects name
-FILE:LINE:COLUMN. They are in English or Traditional Chinese: --lang en|zh-TW,
-anywhere on the command line, chooses; without it the locale does (LC_ALL, then
-LC_MESSAGES, then LANG: Chinese for zh_TW and zh_HK, English otherwise). The
-checker's own messages, quoted in reports, are the contest's and stay Chinese.
+FILE:LINE:COLUMN. Reports and summaries are in English or Traditional Chinese:
+--lang en|zh-TW, anywhere on the command line, chooses; without it the locale
+does (LC_ALL, then LC_MESSAGES, then LANG: Chinese for zh_TW and zh_HK, English
+otherwise). The checker's own messages, quoted in reports, are the contest's and
+stay Chinese; usage errors, help and the table of verify are in English.
 Exit status: 0 done (or sound), 1 a defect in the data, 2 a usage error.
 )";
 

@@ -6,6 +6,7 @@
 
 #include "setter/commands/commands.h"
 #include "setter/commands/progress.h"
+#include "setter/language/language.h"
 #include "setter/packaging/cms_package.h"
 #include "setter/packaging/kattis_package.h"
 #include "setter/packaging/programs.h"
@@ -118,6 +119,9 @@ int package_command(int argc, char **argv) {
     std::fprintf(stderr, "setter package: %s\n", error.c_str());
     return EXIT_DEFECT;
   }
-  std::fprintf(stderr, "wrote %s: %zu tests\n", positional[2].c_str(), tests.size());
+  std::fprintf(stderr, "%s\n",
+               say("wrote " + positional[2] + ": " + counted(static_cast<long long>(tests.size()), "test"),
+                   "已寫入 " + positional[2] + "：" + std::to_string(tests.size()) + " 組測資")
+                   .c_str());
   return EXIT_DONE;
 }

@@ -4,6 +4,7 @@
 
 #include "setter/commands/commands.h"
 #include "setter/commands/progress.h"
+#include "setter/language/language.h"
 #include "setter/packaging/testset.h"
 
 namespace {
@@ -54,6 +55,6 @@ int testset_command(int argc, char **argv) {
     std::fprintf(stderr, "setter testset: %s\n", error.c_str());
     return EXIT_DEFECT;
   }
-  std::fprintf(stderr, "wrote %s\n", dir.c_str());
+  std::fprintf(stderr, "%s%s\n", say("wrote ", "已寫入 ").c_str(), dir.c_str());
   return EXIT_DONE;
 }

@@ -8,6 +8,7 @@
 
 #include "setter/commands/commands.h"
 #include "setter/commands/progress.h"
+#include "setter/language/language.h"
 #include "setter/packaging/programs.h"
 #include "setter/verification/verify.h"
 
@@ -76,7 +77,12 @@ int verify_command(int argc, char **argv) {
     std::fprintf(stderr, "setter verify: %s\n", error.c_str());
     return EXIT_DEFECT;
   }
-  std::fprintf(stderr, "setter verify: %zu programs on %zu tests of %s\n", programs.size(), trials.size(), dir.c_str());
+  const std::string programs_run = std::to_string(programs.size()), tests_run = std::to_string(trials.size());
+  std::fprintf(stderr, "setter verify: %s\n",
+               say(counted(static_cast<long long>(programs.size()), "program") + " on " +
+                       counted(static_cast<long long>(trials.size()), "test") + " of " + dir,
+                   programs_run + " 個程式，" + dir + " 的 " + tests_run + " 組測資")
+                   .c_str());
   const std::vector<Tally> tallies =
       verify_programs(programs, trials, time_limit, [](const std::string &what) { show_progress("running " + what); });
   end_progress();

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "setter/language/language.h"
 #include "setter/packaging/embedded.h"
 #include "setter/packaging/folder.h"
 #include "setter/packaging/programs.h"
@@ -48,23 +49,23 @@ std::string fill(const fs::path &root, const std::string &name, const std::vecto
     const std::string index = std::to_string(i);
     if (!fs::copy_file(tests[i].base + ".in", root / "input" / ("input" + index + ".txt"), failure) ||
         !fs::copy_file(tests[i].base + ".total", root / "output" / ("output" + index + ".txt"), failure))
-      return tests[i].base + ": cannot copy into the task folder";
+      return tests[i].base + say(": cannot copy into the task folder", "：無法複製到任務資料夾");
   }
   fs::create_directories(root / "check", failure);
   if (!fs::copy_file(info.checker, root / "check" / "checker", failure))
-    return info.checker + ": cannot copy into the task folder";
+    return info.checker + say(": cannot copy into the task folder", "：無法複製到任務資料夾");
   fs::permissions(root / "check" / "checker", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                                   fs::perms::others_read | fs::perms::others_exec,
                   failure);
   if (!put_file(root / "task.yaml", task_yaml(name, tests, info)) ||
       !put_file(root / "sol" / "model.cpp", embedded("solutions/accepted/model.cpp")))
-    return root.string() + ": cannot write the task's files";
+    return root.string() + say(": cannot write the task's files", "：無法寫入任務的檔案");
   if (info.statement) {
     fs::create_directories(root / "statement", failure);
     const TestFiles &sample = tests.front();
     std::string input, output;
     if (!read_text_file(sample.base + ".in", input).empty() || !read_text_file(sample.base + ".ans", output).empty())
-      return sample.base + ": cannot read the sample for the statement";
+      return sample.base + say(": cannot read the sample for the statement", "：無法讀取題目敘述要用的範例");
     if (std::string error = write_statement_pdf(info.title, input, output, (root / "statement" / "statement.pdf").string());
         !error.empty())
       return error;
@@ -77,12 +78,14 @@ std::string fill(const fs::path &root, const std::string &name, const std::vecto
 std::string cms_task_ready(const std::string &out, const TaskInfo &info) {
   const std::string name = fs::path(out).lexically_normal().filename().string();
   if (name.empty() || name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_") != std::string::npos)
-    return out + ": the folder's name is the task's name, and must be [a-z0-9_]+";
+    return out + say(": the folder's name is the task's name, and must be [a-z0-9_]+",
+                     "：資料夾名稱即任務名稱，只能由 [a-z0-9_] 組成");
   if (info.statement && !on_path("pdflatex"))
-    return "pdflatex not found: install it (Debian: texlive-latex-base) or pass --no-statement";
+    return no_pdflatex();
   std::string why;
   if (!is_static_executable(info.checker, why))
-    return info.checker + " " + why + ": give the checker of the default build with --checker";
+    return info.checker + " " + why + say(": give the checker of the default build with --checker",
+                                              "：請以 --checker 指定預設建置的評測程式");
   return {};
 }
 
@@ -91,9 +94,10 @@ std::string write_cms_package(const std::vector<TestFiles> &tests, const std::st
     return error;
   for (const TestFiles &t : tests)
     if (!t.has_total)
-      return t.base + ".in: no " + t.name + ".total beside it (the checker's answer file)";
+      return t.base + say(".in: no " + t.name + ".total beside it (the checker's answer file)",
+                          ".in：旁邊沒有 " + t.name + ".total（評測程式的答案檔）");
   if (tests.front().folder != "sample" || tests.back().folder != "secret")
-    return out + ": the test set needs a sample and a secret test";
+    return out + say(": the test set needs a sample and a secret test", "：測資集需要範例測資與秘密測資各至少一組");
   const std::string name = fs::path(out).lexically_normal().filename().string();
   return write_folder(out, [&](const fs::path &root) { return fill(root, name, tests, info); });
 }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "files/output_file.h"
+#include "setter/language/language.h"
 
 namespace fs = std::filesystem;
 
@@ -11,17 +12,17 @@ std::string write_folder(const std::string &out, const std::function<std::string
   std::error_code failure;
   const fs::path target = fs::path(out).lexically_normal();
   if (fs::exists(target, failure) && !(fs::is_directory(target, failure) && fs::is_empty(target, failure)))
-    return out + ": exists and is not an empty folder";
+    return out + say(": exists and is not an empty folder", "：已存在，且不是空資料夾");
   const fs::path partial = target.string() + ".partial";
   fs::remove_all(partial, failure);
   if (!fs::create_directories(partial, failure))
-    return partial.string() + ": cannot create the folder";
+    return partial.string() + say(": cannot create the folder", "：無法建立資料夾");
   std::string error = fill(partial);
   if (error.empty()) {
     fs::remove(target, failure); // an empty folder, if any
     fs::rename(partial, target, failure);
     if (failure)
-      error = out + ": cannot put the finished folder in place";
+      error = out + say(": cannot put the finished folder in place", "：無法將完成的資料夾移到定位");
   }
   if (!error.empty())
     fs::remove_all(partial, failure);

@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "setter/language/language.h"
+
 extern char **environ;
 
 namespace fs = std::filesystem;
@@ -24,21 +26,22 @@ std::string beside_setter(const std::string &name) {
 bool is_static_executable(const std::string &path, std::string &why) {
   std::FILE *f = std::fopen(path.c_str(), "rb");
   if (!f) {
-    why = "cannot be opened";
+    why = say("cannot be opened", "無法開啟");
     return false;
   }
   Elf64_Ehdr header{};
   bool ok = std::fread(&header, sizeof header, 1, f) == 1 && std::memcmp(header.e_ident, ELFMAG, SELFMAG) == 0 &&
             header.e_ident[EI_CLASS] == ELFCLASS64;
-  why = ok ? "" : "is not a 64-bit ELF executable";
+  why = ok ? "" : say("is not a 64-bit ELF executable", "不是 64 位元 ELF 執行檔");
   for (int i = 0; ok && i < header.e_phnum; ++i) {
     Elf64_Phdr segment{};
     ok = std::fseek(f, static_cast<long>(header.e_phoff + i * header.e_phentsize), SEEK_SET) == 0 &&
          std::fread(&segment, sizeof segment, 1, f) == 1;
     if (!ok)
-      why = "has unreadable program headers";
+      why = say("has unreadable program headers", "的程式標頭無法讀取");
     else if (segment.p_type == PT_INTERP) {
-      why = "is linked dynamically (CMS runs checkers where shared libraries may be missing)";
+      why = say("is linked dynamically (CMS runs checkers where shared libraries may be missing)",
+                "是動態連結的（CMS 執行評測程式的環境可能沒有共享函式庫）");
       ok = false;
     }
   }

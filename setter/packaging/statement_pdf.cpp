@@ -5,16 +5,22 @@
 #include <filesystem>
 #include <system_error>
 
+#include "setter/language/language.h"
 #include "setter/packaging/embedded.h"
 #include "setter/packaging/folder.h"
 #include "setter/packaging/programs.h"
 
 namespace fs = std::filesystem;
 
+std::string no_pdflatex() {
+  return say("pdflatex not found: install it (Debian: texlive-latex-base) or pass --no-statement",
+             "找不到 pdflatex：請安裝（Debian：texlive-latex-base），或加上 --no-statement");
+}
+
 std::string write_statement_pdf(const std::string &title, const std::string &sample_input,
                                 const std::string &sample_output, const std::string &pdf) {
   if (!on_path("pdflatex"))
-    return "pdflatex not found: install it (Debian: texlive-latex-base) or pass --no-statement";
+    return no_pdflatex();
   const std::string body = embedded("statement.tex");
   const std::string tex = "\\documentclass[11pt]{article}\n\\usepackage[T1]{fontenc}\n"
                           "\\newcommand{\\problemname}[1]{\\section*{#1}}\n\\begin{document}\n\\problemname{" +
@@ -24,18 +30,18 @@ std::string write_statement_pdf(const std::string &title, const std::string &sam
                           "\\end{verbatim}\n\\end{document}\n";
   std::string work = (fs::temp_directory_path() / "setter_statement_XXXXXX").string();
   if (!mkdtemp(work.data()))
-    return "cannot make a folder for pdflatex";
+    return say("cannot make a folder for pdflatex", "無法為 pdflatex 建立資料夾");
   std::string error;
   const fs::path source = fs::path(work) / "statement.tex", log = fs::path(work) / "pdflatex.log";
   if (!put_file(source, tex))
-    error = "cannot write " + source.string();
+    error = say("cannot write ", "無法寫入 ") + source.string();
   else if (run_logged({"pdflatex", "-interaction=nonstopmode", "-halt-on-error", "-output-directory=" + work,
                        source.string()},
                       log.string()) != 0)
-    error = "pdflatex failed on the statement; its log: " + log.string();
+    error = say("pdflatex failed on the statement; its log: ", "pdflatex 編譯題目敘述失敗，記錄檔：") + log.string();
   std::error_code failure;
   if (error.empty() && !fs::copy_file(fs::path(work) / "statement.pdf", pdf, failure))
-    error = "cannot write " + pdf;
+    error = say("cannot write ", "無法寫入 ") + pdf;
   if (error.empty())
     fs::remove_all(work, failure);
   return error;

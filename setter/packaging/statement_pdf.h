@@ -7,3 +7,6 @@
 // missing, or its error).
 std::string write_statement_pdf(const std::string &title, const std::string &sample_input,
                                 const std::string &sample_output, const std::string &pdf);
+
+// What to say when pdflatex is not on the PATH.
+std::string no_pdflatex();

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "setter/families/generator.h"
+#include "setter/language/language.h"
 #include "setter/packaging/embedded.h"
 #include "setter/packaging/folder.h"
 #include "setter/packaging/problem.h"
@@ -24,7 +25,8 @@ bool write_test(const fs::path &folder, const std::string &name, const std::stri
                 std::string &error) {
   const Checked checked = validate_instance(text, name + ".in", statement_bounds());
   if (!checked.reports.empty() || !checked.solvable) {
-    error = "test " + name + " is not sound: " + (checked.reports.empty() ? "no optimal plan" : checked.reports[0]);
+    error = say("test " + name + " is not sound: ", "測資 " + name + " 有缺陷：") +
+            (checked.reports.empty() ? say("no optimal plan", "沒有最佳方案") : checked.reports[0]);
     return false;
   }
   const std::string meets = constraints_met();
@@ -32,7 +34,7 @@ bool write_test(const fs::path &folder, const std::string &name, const std::stri
   if (!put_file(base.string() + ".in", text) || !put_file(base.string() + ".ans", optimal_plan(checked.best)) ||
       !put_file(base.string() + ".total", plain_decimal(checked.best.total) + "\n") ||
       !put_file(base.string() + ".desc", desc + "meets: " + (meets.empty() ? "neither --distinct-pairs nor --no-loops" : meets) + "\n")) {
-    error = "cannot write " + base.string() + ".*";
+    error = say("cannot write ", "無法寫入 ") + base.string() + ".*";
     return false;
   }
   return true;
@@ -89,7 +91,7 @@ std::string write_testset(const std::string &dir, const std::string &seed,
       progress(test.name);
       std::string text;
       if (std::string why = generate_instance(test.args, text); !why.empty())
-        return "test " + test.name + ": " + why;
+        return say("test ", "測資 ") + test.name + ": " + why;
       if (!write_test(root / "secret", test.name, text, command_of(test.args) + "\n", error))
         return error;
     }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "judge/verdict.h"
+#include "setter/language/language.h"
 #include "setter/packaging/problem.h"
 #include "setter/validation/judging.h"
 #include "setter/validation/text_file.h"
@@ -19,14 +20,16 @@ std::string list_testset(const std::string &dir, std::vector<TestFiles> &tests) 
   for (const char *folder : {"sample", "secret"}) {
     const fs::path path = fs::path(dir) / folder;
     if (!fs::is_directory(path, failure))
-      return dir + ": not a test set (no folder " + folder + "/; see setter testset)";
+      return dir + say(": not a test set (no folder " + std::string(folder) + "/; see setter testset)",
+                        "：不是測資集（沒有 " + std::string(folder) + "/ 資料夾；見 setter testset）");
     std::vector<TestFiles> found;
     for (const auto &entry : fs::directory_iterator(path, failure)) {
       if (entry.path().extension() != ".in")
         continue;
       const std::string base = (entry.path().parent_path() / entry.path().stem()).string();
       if (!fs::is_regular_file(base + ".ans", failure))
-        return base + ".in: no " + entry.path().stem().string() + ".ans beside it";
+        return base + say(".in: no " + entry.path().stem().string() + ".ans beside it",
+                           ".in：旁邊沒有 " + entry.path().stem().string() + ".ans");
       found.push_back({entry.path().stem().string(), folder, base, fs::is_regular_file(base + ".total", failure),
                        fs::is_regular_file(base + ".desc", failure)});
     }
@@ -34,7 +37,7 @@ std::string list_testset(const std::string &dir, std::vector<TestFiles> &tests) 
     tests.insert(tests.end(), found.begin(), found.end());
   }
   if (tests.empty())
-    return dir + ": the test set holds no test";
+    return dir + say(": the test set holds no test", "：測資集中沒有測資");
   return {};
 }
 
@@ -48,7 +51,7 @@ std::string check_testset(const std::vector<TestFiles> &tests, const std::functi
     if (!checked.reports.empty())
       return checked.reports.front();
     if (!checked.solvable)
-      return test.base + ".in: no plan is optimal";
+      return test.base + say(".in: no plan is optimal", ".in：沒有方案是最佳方案");
     // The plan judged against the least total proves both; with no total, the
     // plan judged against itself proves it is acceptable.
     const std::string answer = test.base + (test.has_total ? ".total" : ".ans");
@@ -57,7 +60,7 @@ std::string check_testset(const std::vector<TestFiles> &tests, const std::functi
     if (o.failed)
       return test.base + ".ans: " + o.failure;
     if (o.code != OPTIMAL)
-      return test.base + ".ans: the plan is not optimal: " + o.message->text;
+      return test.base + say(".ans: the plan is not optimal; the checker says: ", ".ans：方案不是最佳方案：") + o.message->text;
   }
   return {};
 }
@@ -89,15 +92,16 @@ std::string list_trials(const std::string &dir, std::vector<Trial> &trials) {
   } else {
     std::vector<TestFiles> tests;
     if (std::string error = list_testset(dir, tests); !error.empty())
-      return dir + ": not a test set, a Kattis package or a CMS task folder";
+      return dir + say(": not a test set, a Kattis package or a CMS task folder",
+                         "：不是測資集、Kattis 題目包或 CMS 任務資料夾");
     for (const TestFiles &t : tests)
       trials.push_back({t.folder + "/" + t.name, t.base + ".in", t.base + (t.has_total ? ".total" : ".ans"),
                         t.has_total ? AnswerForms::total : AnswerForms::total_or_plan});
   }
   for (const Trial &t : trials)
     if (!fs::is_regular_file(t.answer, failure))
-      return t.input + ": no answer file " + t.answer;
+      return t.input + say(": no answer file ", "：沒有答案檔 ") + t.answer;
   if (trials.empty())
-    return dir + ": holds no test";
+    return dir + say(": holds no test", "：沒有測資");
   return {};
 }
