@@ -2,10 +2,10 @@
 #include "graph/mst.h"
 
 #include <algorithm>
-#include <bit>
 
 #include "graph/dsu.h"
 #include "graph/radix_sort.h"
+#include "memory/bits.h"
 #include "memory/huge_pages.h"
 
 namespace mst_internal {
@@ -34,12 +34,12 @@ std::uint64_t low_bits(int n) { return n >= 64 ? ~std::uint64_t{0} : (std::uint6
 // others with the sign bit set), so that a radix sort can order them; NaN has no
 // place in it and never reaches here.
 std::uint64_t key_of(double cost) {
-  std::uint64_t bits = std::bit_cast<std::uint64_t>(cost);
+  std::uint64_t bits = bitops::of_double(cost);
   return bits >> 63 ? ~bits : bits | (std::uint64_t{1} << 63);
 }
 
 double cost_of(std::uint64_t k) {
-  return std::bit_cast<double>(k >> 63 ? k & ~(std::uint64_t{1} << 63) : ~k);
+  return bitops::to_double(k >> 63 ? k & ~(std::uint64_t{1} << 63) : ~k);
 }
 
 // The bits low..high-1 hold every bit on which two keys differ. A sort word keeps
@@ -52,8 +52,8 @@ struct Band {
 
 Band band_of(std::uint64_t first_key, std::uint64_t differ) {
   Band b;
-  b.high = static_cast<int>(std::bit_width(differ));
-  b.low = differ == 0 ? 0 : std::countr_zero(differ);
+  b.high = bitops::width(differ);
+  b.low = differ == 0 ? 0 : bitops::trailing_zeros(differ);
   b.kept = std::min(b.high - b.low, kWordKeyBits);
   b.cut = b.high - b.kept;
   b.shared = first_key & ~(low_bits(b.high) & ~low_bits(b.low));
@@ -163,7 +163,7 @@ double join(std::size_t count, const Band &b, const Work &w, double total, std::
 
 } // namespace mst_internal
 
-double mst(std::int32_t t, std::vector<std::int32_t> *taken, std::span<std::uint64_t> scratch) {
+double mst(std::int32_t t, std::vector<std::int32_t> *taken, Span<std::uint64_t> scratch) {
   using namespace mst_internal;
   djInit();
   const double td = static_cast<double>(t);

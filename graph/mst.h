@@ -1,10 +1,10 @@
 // Minimum total at a given t, by Kruskal's method.
 #pragma once
 #include <cstdint>
-#include <span>
 #include <vector>
 
 #include "instance/tables.h"
+#include "memory/span.h"
 
 // The cost of portal p at t: ec[p] − er[p]·t, the product rounded before the
 // subtraction. Every total prices portals with it, so their costs agree to the bit.
@@ -21,4 +21,4 @@ inline double cost_at(std::int32_t p, double t) {
 // words per portal considered and one per portal (a table the caller has
 // finished with, so that no more memory is touched), else in tables of its own.
 // Allocates nothing but what taken needs.
-double mst(std::int32_t t, std::vector<std::int32_t> *taken = nullptr, std::span<std::uint64_t> scratch = {});
+double mst(std::int32_t t, std::vector<std::int32_t> *taken = nullptr, Span<std::uint64_t> scratch = {});

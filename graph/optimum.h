@@ -1,7 +1,8 @@
 // The least total over every admissible t.
 #pragma once
 #include <cstdint>
-#include <span>
+
+#include "memory/span.h"
 
 struct Best {
   std::int32_t t; // where the least total is reached: 0, or T when it is lower there
@@ -15,4 +16,4 @@ Best better_end(double at_zero, double at_end);
 // linear functions of t, hence concave, so it is the smaller of mst(0) and mst(T).
 // Overwrites the order of edges and root, as mst() does, and sorts in scratch as
 // mst() does.
-Best best_total(std::span<std::uint64_t> scratch = {});
+Best best_total(Span<std::uint64_t> scratch = {});

@@ -3,8 +3,9 @@
 #include "graph/radix_sort.h"
 
 #include <algorithm>
-#include <bit>
 #include <utility>
+
+#include "memory/bits.h"
 
 namespace radix_sort_internal {
 
@@ -47,7 +48,7 @@ void sort_band(std::uint64_t *words, std::size_t n, int high, int low, int level
       insertion_sort(words, n, band_mask(shift, low));
       return;
     }
-    const int bits = std::clamp(static_cast<int>(std::bit_width(n)) - 3, 1, std::min(shift - low, kMostDigitBits));
+    const int bits = std::clamp(bitops::width(n) - 3, 1, std::min(shift - low, kMostDigitBits));
     shift -= bits;
     buckets = std::size_t{1} << bits;
     std::fill_n(count, buckets, 0u);
@@ -127,7 +128,7 @@ bool first_differing_digit(const std::uint64_t *words, std::size_t n, int &shift
 // words as scratch: one more pass through spare, then each part on its own.
 void sort_bucket(std::uint64_t *words, std::uint64_t *spare, std::size_t n, int high, int low) {
   int shift = high, bits = 0;
-  if (!first_differing_digit(words, n, shift, low, static_cast<int>(std::bit_width(n)), kMostSecondBits, bits,
+  if (!first_differing_digit(words, n, shift, low, bitops::width(n), kMostSecondBits, bits,
                             second_edge)) {
     sort_band(words, n, shift, low, 0);
     return;
@@ -149,7 +150,7 @@ void radix_sort_in_place(std::uint64_t *words, std::size_t n, int high, int low)
 void radix_sort_into(std::uint64_t *from, std::uint64_t *to, std::size_t n, int high, int low) {
   using namespace radix_sort_internal;
   int shift = high, bits = 0;
-  if (!first_differing_digit(from, n, shift, low, static_cast<int>(std::bit_width(n)) - 1, kMostFirstBits, bits,
+  if (!first_differing_digit(from, n, shift, low, bitops::width(n) - 1, kMostFirstBits, bits,
                             first_edge)) {
     std::copy_n(from, n, to);
     sort_band(to, n, shift, low, 0);

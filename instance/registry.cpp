@@ -149,7 +149,7 @@ void registry_unclaim() {
 
 std::int32_t registry_keys() { return registry_internal::keys; }
 
-std::span<std::uint64_t> registry_release() {
+Span<std::uint64_t> registry_release() {
   using namespace registry_internal;
   lent = true;
   return {m_edge, slots};

@@ -10,7 +10,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <span>
+
+#include "memory/span.h"
 
 // Registers portal index under the key (larger of a and b, smaller of a and b); a
 // later registration of the same pair replaces the earlier one. Both ends and the
@@ -50,7 +51,7 @@ std::int32_t registry_keys();
 
 // Lends the part of the table that registrations have touched, as the lending
 // above says.
-std::span<std::uint64_t> registry_release();
+Span<std::uint64_t> registry_release();
 
 // Forgets every registration.
 void registry_clear();

@@ -2,7 +2,6 @@
 #include "judge/judgement.h"
 
 #include <cmath>
-#include <span>
 #include <string>
 
 #include "graph/connect.h"
@@ -15,6 +14,7 @@
 #include "judge/outcome.h"
 #include "judge/plan_lines.h"
 #include "judge/verdict.h"
+#include "memory/span.h"
 
 namespace judgement_internal {
 
@@ -36,7 +36,7 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
   // judge's own fault and outranks it.
   const LineDefect defect = read_plan_lines(k, td, total);
   // No portal is looked up from here on: the registry's table is lent to the sort.
-  const std::span<std::uint64_t> scratch = registry_release();
+  const Span<std::uint64_t> scratch = registry_release();
   const double minimum = mst(t, nullptr, scratch);
   require_finite(t, minimum);
   if (defect.message) {

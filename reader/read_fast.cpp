@@ -4,7 +4,6 @@
 // converted eight bytes at a time, depending on nothing converted before it, so
 // that conversions overlap. Anything else is left to the token-by-token readers.
 #include <algorithm>
-#include <bit>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -61,7 +60,7 @@ std::uint64_t space_mask(const char *p) {
   do {
 #pragma GCC unroll 16
     for (std::uint32_t i = 0; i < 16; ++i) {
-      out[done + i] = base + static_cast<std::uint32_t>(std::countr_zero(mask | (std::uint64_t{1} << 63)));
+      out[done + i] = base + static_cast<std::uint32_t>(bitops::trailing_zeros(mask | (std::uint64_t{1} << 63)));
       mask &= mask - 1;
     }
     done += 16;
@@ -116,7 +115,7 @@ std::uint32_t find_tokens(const char *p, std::size_t size) {
     const std::uint64_t v = swar::eight_bytes(p) >> (8 * negative);
     const std::uint64_t dots = v ^ 0x2E2E2E2E2E2E2E2E; // a zero byte where v has '.'
     const std::uint64_t found = (dots - 0x0101010101010101) & ~dots & 0x8080808080808080;
-    const int point = found == 0 ? 8 : std::countr_zero(found) >> 3; // the first is exact
+    const int point = found == 0 ? 8 : bitops::trailing_zeros(found) >> 3; // the first is exact
     const bool has_point = point < chars;
     const std::uint64_t below = point >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * point)) - 1;
     const std::uint64_t digits = has_point ? (v & below) | ((v >> 8) & ~below) : v;

@@ -2,9 +2,10 @@
 // with no branch per digit (a digit loop mispredicts its exit about once per
 // token, and tokens vary in length).
 #pragma once
-#include <bit>
 #include <cstdint>
 #include <cstring>
+
+#include "memory/bits.h"
 
 namespace swar {
 
@@ -12,7 +13,7 @@ namespace swar {
 [[gnu::always_inline]] inline std::uint64_t eight_bytes(const char *p) {
   std::uint64_t v;
   std::memcpy(&v, p, sizeof v);
-  if constexpr (std::endian::native == std::endian::big)
+  if constexpr (bitops::kBigEndian)
     v = __builtin_bswap64(v);
   return v;
 }
@@ -22,7 +23,7 @@ namespace swar {
 // the first that is not a digit.
 [[gnu::always_inline]] inline int leading_digits(std::uint64_t v) {
   const std::uint64_t flagged = ((v + 0x4646464646464646) | (v - 0x3030303030303030)) & 0x8080808080808080;
-  return flagged == 0 ? 8 : std::countr_zero(flagged) >> 3;
+  return flagged == 0 ? 8 : bitops::trailing_zeros(flagged) >> 3;
 }
 
 // The value of the first count (1..7) bytes of v, all digits.

@@ -88,9 +88,9 @@ TEST(Registry, LentTableIsClearedBeforeReuse) {
   reset_all();
   registry_expect(1000);
   add_edge(2, 1, 0);
-  const std::span<std::uint64_t> lent = registry_release();
+  const Span<std::uint64_t> lent = registry_release();
   ASSERT_GE(lent.size(), 1000u);
-  std::fill(lent.begin(), lent.end(), ~std::uint64_t{0});
+  std::fill_n(lent.data(), lent.size(), ~std::uint64_t{0});
   registry_clear();
   registry_expect(1000);
   EXPECT_EQ(registry_keys(), 0);

@@ -26,7 +26,7 @@ Language locale_language() {
     if (!value || !*value)
       continue;
     const std::string_view locale = value;
-    return locale.starts_with("zh_TW") || locale.starts_with("zh_HK") ? Language::chinese : Language::english;
+    return locale.substr(0, 5) == "zh_TW" || locale.substr(0, 5) == "zh_HK" ? Language::chinese : Language::english;
   }
   return Language::english;
 }

@@ -15,7 +15,7 @@ namespace {
 // and DOMjudge run before they call ./run.
 std::string build_script(const std::string &source) {
   return "#!/bin/sh\n# Kattis and DOMjudge run this in the program's folder, then call ./run.\n"
-         "exec g++ -std=c++20 -O2 -ffp-contract=off -o run " +
+         "exec g++ -std=gnu++17 -O2 -ffp-contract=off -o run " +
          source + "\n";
 }
 

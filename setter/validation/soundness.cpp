@@ -88,7 +88,7 @@ Soundness check_soundness() {
 
   // With no pair joined twice, plans can name every portal: no look-up follows,
   // and the registry's table is where mst() works.
-  const std::span<std::uint64_t> scratch = registry_keys() == M ? registry_release() : std::span<std::uint64_t>{};
+  const Span<std::uint64_t> scratch = registry_keys() == M ? registry_release() : Span<std::uint64_t>{};
   double least[2];
   const std::int32_t ends[2] = {0, T};
   for (int e = 0; e < (T == 0 ? 1 : 2); ++e) {
