@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "support/binary.h"
@@ -90,15 +91,18 @@ TEST(Verify, EveryLayoutOfTests) {
 
 TEST(Verify, ProgramsThatCrashHangOrNeverStop) {
   const std::string set = small_set();
-  const std::string crash = script("exit 3"), hang = script("sleep 987654"),
-                    children = script("sh -c 'sleep 987653' & sleep 987652"),
+  // Sleeps of lengths no other run uses, so that a run beside this one (another
+  // build's tests) cannot pass for a survivor.
+  const std::string mark = "9" + std::to_string(getpid());
+  const std::string crash = script("exit 3"), hang = script("sleep " + mark + "4"),
+                    children = script("sh -c 'sleep " + mark + "3' & sleep " + mark + "2"),
                     endless = script("printf '0 5\\n'; yes ''");
   Ran r = run_program(kSetter, {"verify", set, "--time-limit", "0.5", "--wrong", crash, hang, children, endless});
   EXPECT_EQ(r.status, 0) << r.out << r.err;
   EXPECT_NE(r.out.find("sample/1: crashed (exit status 3)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("sample/1: time-out (over 0.50 s)"), std::string::npos) << r.out;
   // Killed at the limit with all it started: no process of theirs outlives verify.
-  EXPECT_NE(std::system("pgrep -f 'sleep 98765[234]' > /dev/null"), 0);
+  EXPECT_NE(std::system(("pgrep -f 'sleep " + mark + "[234]' > /dev/null").c_str()), 0);
   // Gigabytes of blank lines are read as they come, never held.
   EXPECT_LT(r.peak_kib, 200 * 1024);
 }

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <mutex>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -49,6 +50,20 @@ private:
   std::thread thread_;
 };
 
+// Kills whatever the program left running in its group, and waits until the
+// group is gone. Orphans of the group are ours to reap (we are their subreaper),
+// so the group ends with its last member, not when some other reaper gets to it;
+// the wait is bounded all the same.
+void end_group(pid_t group) {
+  kill(-group, SIGKILL);
+  const Clock::time_point deadline = Clock::now() + std::chrono::seconds(5);
+  while (kill(-group, 0) == 0 && Clock::now() < deadline) {
+    while (waitpid(-group, nullptr, WNOHANG) > 0) {
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
+
 } // namespace
 
 TrialRun run_trial(const std::string &path, const Trial &trial, double time_limit) {
@@ -58,6 +73,7 @@ TrialRun run_trial(const std::string &path, const Trial &trial, double time_limi
     run.crashed = true;
     return run;
   }
+  prctl(PR_SET_CHILD_SUBREAPER, 1);
   const Clock::time_point start = Clock::now();
   const pid_t pid = fork();
   if (pid == 0) { // the child: only async-signal-safe calls until exec
@@ -85,7 +101,7 @@ TrialRun run_trial(const std::string &path, const Trial &trial, double time_limi
   waitpid(pid, &status, 0);
   run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
   run.timed_out = watchdog.stop();
-  kill(-pid, SIGKILL); // whatever it left running
+  end_group(pid);
   close(out[0]);
   run.by_signal = WIFSIGNALED(status);
   run.status = run.by_signal ? WTERMSIG(status) : WEXITSTATUS(status);
