@@ -116,6 +116,34 @@ TEST(SetterLanguage, AMalformedTokenIsOneDefect) {
   EXPECT_EQ(run_setter("en", {"validate", shifted}).err, shifted + ":2:3: not a decimal integer\n");
 }
 
+// Whether a token is read whole, as "%d" or "%lf" takes it, decides between a
+// defect of its own field and none; the same near the file's end, where it is
+// read a byte at a time, and far from it, where eight bytes at a time.
+TEST(SetterLanguage, WhichTokensAreReadWhole) {
+  const struct {
+    const char *token;
+    bool real, whole;
+  } cases[] = {
+      {"5", true, true},         {"-5", true, true},       {"+5", true, true},      {"5.", true, true},
+      {".5", true, true},        {"1e5", true, true},      {"0x1p3", true, true},   {"12345678.5", true, true},
+      {"0.123456789", true, true}, {"1.5.3", true, false}, {"-", true, false},      {".", true, false},
+      {"5x", true, false},       {"1", false, true},       {"+1", false, true},     {"00000001", false, true},
+      {"1.0", false, false},     {"1O", false, false},     {"-", false, false},     {"1e0", false, false},
+  };
+  for (const auto &c : cases)
+    for (const std::string &tail : {std::string(), std::string(40, ' ') + "\n"}) {
+      SCOPED_TRACE(std::string(c.token) + (tail.empty() ? " at the end" : " far from the end"));
+      const std::string instance = temp_file(c.real ? "2 1 0 0\n0 1 " + std::string(c.token) + " 0\n" + tail
+                                                    : "2 1 0 0\n0 " + std::string(c.token) + " 5 0\n" + tail);
+      Ran r = run_setter("en", {"solve", instance});
+      const std::string broken = instance + (c.real ? ":2:5: ec" : ":2:3: et") + " of portal record 1 is not a number\n";
+      if (c.whole)
+        EXPECT_EQ(r.status, 0) << r.err; // every whole token here is a sound value
+      else
+        EXPECT_EQ(r.err, broken);
+    }
+}
+
 // A line short of a field, or with one too many, shifts every field after it as
 // a reader takes them: that one line is reported, not what the shift makes of
 // the rest.

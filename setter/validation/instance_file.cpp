@@ -8,6 +8,7 @@
 #include "instance/tables.h"
 #include "reader/position.h"
 #include "reader/reader.h"
+#include "reader/swar.h"
 #include "setter/language/language.h"
 
 namespace instance_file_internal {
@@ -36,28 +37,47 @@ LoadDefect field_of(std::uint64_t token, LoadDefect::Kind kind) {
   return {kind, kRecord[(token - kHeaderTokens) % kRecordTokens], static_cast<std::int32_t>(record), {}};
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// Whether token is a sign, then digits with at most one point among them (when
-// real), and at least one digit: as "%d" or "%lf" takes it whole.
-bool plainly_whole(std::string_view token, bool real) {
-  std::size_t i = token[0] == '-' || token[0] == '+', digits = 0, points = 0;
-  for (; i < token.size(); ++i) {
-    if (is_digit(token[i]))
-      ++digits;
-    else if (real && token[i] == '.' && points++ == 0)
-      continue;
-    else
-      return false;
+// The token that starts at text[at], and whether it is plainly whole: a sign,
+// then digits with at most one point among them (when real), at least one digit,
+// as "%d" or "%lf" takes it whole. One pass: nearly every token is.
+std::string_view scan_token(std::string_view text, std::size_t at, bool real, bool &plain) {
+  std::size_t i = at + (text[at] == '-' || text[at] == '+'), digits = 0, points = 0, others = 0;
+  for (; i < text.size() && !is_space(text[i]); ++i) {
+    const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+    digits += digit <= 9;
+    points += text[i] == '.';
+    others += digit > 9 && text[i] != '.';
   }
-  return digits > 0;
+  plain = others == 0 && digits > 0 && points <= (real ? 1u : 0u);
+  return text.substr(at, i - at);
+}
+
+// Bytes that short_plain_token() may read from a token's start.
+constexpr std::size_t kTokenOverread = 32;
+
+// The length of the token at p when it is plainly whole and short (at most 7
+// digits on each side of a point), read eight bytes at a time; 0 otherwise, or
+// when it is not followed by white space. Reads up to 18 bytes from p.
+std::size_t short_plain_token(const char *p, bool real) {
+  std::size_t n = *p == '-' || *p == '+';
+  const int whole = swar::leading_digits(swar::eight_bytes(p + n));
+  if (whole == 8)
+    return 0;
+  n += static_cast<std::size_t>(whole);
+  if (real && p[n] == '.') {
+    const int fraction = swar::leading_digits(swar::eight_bytes(p + n + 1));
+    if (fraction == 8 || whole + fraction == 0)
+      return 0;
+    n += 1 + static_cast<std::size_t>(fraction);
+  } else if (whole == 0) {
+    return 0;
+  }
+  return is_space(p[n]) ? n : 0;
 }
 
 // Whether the checker's reader takes the token whole as its field's kind. An
 // integer beyond 32 bits counts as whole: the loader says what is wrong with it.
-bool read_whole(std::string_view token, bool real) {
-  if (plainly_whole(token, real))
-    return true; // nearly every token: no need to ask the reader
+bool reader_takes_whole(std::string_view token, bool real) {
   input_bind_text(token);
   std::int32_t integer;
   double number;
@@ -65,10 +85,8 @@ bool read_whole(std::string_view token, bool real) {
   return first == Scan::too_big || (first == Scan::ok && read_int(integer) == Scan::end);
 }
 
-// A count on the first line, when its token reads whole and fits; else -1.
-std::int64_t count_in(std::string_view token) {
-  if (!read_whole(token, false))
-    return -1;
+// The count a token that reads whole holds, or -1 when it does not fit.
+std::int64_t count_of(std::string_view token) {
   std::int32_t value;
   input_bind_text(token);
   return read_int(value) == Scan::ok ? value : -1;
@@ -112,7 +130,7 @@ std::string load_report(const LoadDefect &d) {
   return say(english, load_defect_text(d));
 }
 
-std::vector<Defect> load_instance_text(std::string_view text, std::size_t most) {
+std::vector<Defect> load_instance_text(std::string_view text, std::size_t most, bool canonical) {
   using namespace instance_file_internal;
   std::vector<Defect> found;
   std::string patched; // the text with each defective token read as 0, once one is
@@ -127,16 +145,19 @@ std::vector<Defect> load_instance_text(std::string_view text, std::size_t most) 
 
   // Tokens the reader would split. N and M decide how the rest is read: a defect
   // in either ends the search.
-  std::uint64_t tokens = kHeaderTokens; // until M is read
+  std::uint64_t tokens = canonical ? 0 : kHeaderTokens; // until M is read
   for (std::uint64_t k = 0, i = 0; k < tokens && i < text.size() && found.size() < most;) {
     if (is_space(text[i])) {
       ++i;
       continue;
     }
-    const std::string_view token = token_at(text, i);
-    const bool whole = read_whole(token, is_real(k));
+    bool plain = true;
+    const std::size_t short_length = i + kTokenOverread <= text.size() ? short_plain_token(text.data() + i, is_real(k)) : 0;
+    const std::string_view token =
+        short_length > 0 ? text.substr(i, short_length) : scan_token(text, i, is_real(k), plain);
+    const bool whole = plain || reader_takes_whole(token, is_real(k));
     if (k == 1 && whole)
-      tokens += kRecordTokens * static_cast<std::uint64_t>(std::max<std::int64_t>(count_in(token), 0));
+      tokens += kRecordTokens * static_cast<std::uint64_t>(std::max<std::int64_t>(count_of(token), 0));
     if (!whole) {
       found.push_back({i, load_report(field_of(k, LoadDefect::not_a_number))});
       if (k < 2)

@@ -14,7 +14,9 @@
 // would read only in part is one defect of its field, and the fields after it are
 // read from where the next token starts. Returns up to most defects in file
 // order, numbers quoted as the file writes them; none when the instance loaded.
-std::vector<Defect> load_instance_text(std::string_view text, std::size_t most);
+// When the layout check has found every token canonical, canonical says so,
+// and the search for tokens read in part is skipped.
+std::vector<Defect> load_instance_text(std::string_view text, std::size_t most, bool canonical = false);
 
 // The loader's defect in the language of reports.
 std::string load_report(const LoadDefect &defect);

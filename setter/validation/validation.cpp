@@ -129,7 +129,7 @@ Checked validate_instance(std::string_view text, const std::string &name, const 
     pending.push_back({false, d.offset, d.what});
   if (bounds.most_decimals >= 0)
     check_decimals(text, bounds.most_decimals, pending);
-  const std::vector<Defect> load = load_instance_text(text, kMostLoadDefects);
+  const std::vector<Defect> load = load_instance_text(text, kMostLoadDefects, layout.empty());
   // Past a line with too few or too many fields, what the loader finds is an
   // effect of the shift, not a defect of its own.
   std::uint64_t shifted = text.size() + 1;
