@@ -33,12 +33,10 @@ Language locale_language() {
 
 void set_language(Language language) { language_internal::chosen = language; }
 
-bool in_english() { return language_internal::chosen == Language::english; }
-
 std::string counted(long long n, const std::string &noun) {
   return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }
 
 std::string say(std::string english, std::string chinese) {
-  return in_english() ? std::move(english) : std::move(chinese);
+  return language_internal::chosen == Language::english ? std::move(english) : std::move(chinese);
 }

@@ -21,6 +21,3 @@ std::string say(std::string english, std::string chinese);
 
 // n and an English noun, plural unless n is 1: "1 test", "4 tests".
 std::string counted(long long n, const std::string &noun);
-
-// Whether the reports are in English.
-bool in_english();
