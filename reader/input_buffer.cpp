@@ -9,6 +9,8 @@
 #include <io.h>
 #endif
 
+#include "reader/space_mask.h"
+
 // Where the bound input stands, besides what input_buffer.h shares.
 namespace input_buffer_internal {
 bool at_eof = false;
@@ -46,11 +48,21 @@ bool refill() {
   return true;
 }
 
+// Bytes looked at one by one before a run of white space is taken for a long one.
+constexpr std::ptrdiff_t kShortRun = 16;
+
 Scan skip_space() {
   for (;;) {
     const char *p = buffer + pos, *end = buffer + len;
-    while (p < end && is_space(static_cast<unsigned char>(*p)))
+    const char *quick = p + std::min(end - p, kShortRun);
+    while (p < quick && is_space(static_cast<unsigned char>(*p)))
       ++p;
+    if (p == quick) { // a long run (a plan padded with blanks): 64 bytes a step
+      while (end - p >= static_cast<std::ptrdiff_t>(kSpaceMaskBytes) && space_mask(p) == ~std::uint64_t{0})
+        p += kSpaceMaskBytes;
+      while (p < end && is_space(static_cast<unsigned char>(*p)))
+        ++p;
+    }
     pos = static_cast<std::size_t>(p - buffer);
     token = before + pos;
     if (p < end)

@@ -4,11 +4,9 @@
 // converted eight bytes at a time, depending on nothing converted before it, so
 // that conversions overlap. Anything else is left to the token-by-token readers.
 #include <algorithm>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "reader/input_buffer.h"
+#include "reader/space_mask.h"
 #include "reader/swar.h"
 
 namespace read_fast_internal {
@@ -17,29 +15,8 @@ using namespace input;
 
 // A stretch is classified in blocks of 64 bytes, at most kStretch bytes at a time;
 // a conversion reads at most kOverread bytes past where its token starts.
-constexpr std::size_t kBlock = 64, kStretch = 4096, kOverread = 18;
+constexpr std::size_t kBlock = kSpaceMaskBytes, kStretch = 4096, kOverread = 18;
 
-// Bit i set when p[i] is white space, for i in 0..63.
-std::uint64_t space_mask(const char *p) {
-#if defined(__SSE2__)
-  std::uint64_t mask = 0;
-#pragma GCC unroll 4
-  for (std::size_t i = 0; i < kBlock / 16; ++i) {
-    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
-    const __m128i shifted = _mm_sub_epi8(c, _mm_set1_epi8('\t'));
-    const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(shifted, _mm_set1_epi8('\r' - '\t')), shifted);
-    const __m128i blank = _mm_cmpeq_epi8(c, _mm_set1_epi8(' '));
-    const auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(control, blank)));
-    mask |= static_cast<std::uint64_t>(bits) << (16 * i);
-  }
-  return mask;
-#else
-  std::uint64_t mask = 0;
-  for (std::size_t i = 0; i < kBlock; ++i)
-    mask |= static_cast<std::uint64_t>(is_space(static_cast<unsigned char>(p[i]))) << i;
-  return mask;
-#endif
-}
 
 // The set bits of mask, in a few steps: baseline x86-64 has no population count
 // instruction, and std::popcount becomes a library call there.

@@ -95,6 +95,34 @@ template <class Number> void expect_like_scanf(const std::string &text) {
   std::fclose(f);
 }
 
+// Runs of white space of every length up to past two blocks of 64, of every
+// white-space byte, ended by a number or by a byte that only looks blank (0x0E,
+// 0x1F, 0x08, 0xA0): each stops the run where it stands, also across a refill.
+TEST(ReadInt, LongRunsOfWhiteSpace) {
+  const std::string blanks = " \t\n\v\f\r";
+  std::mt19937 rng(11);
+  for (std::size_t length = 0; length < 200; ++length) {
+    std::string run;
+    for (std::size_t i = 0; i < length; ++i)
+      run += blanks[rng() % blanks.size()];
+    SCOPED_TRACE(length);
+    EXPECT_EQ(int_trace(run + "7" + run), "7 end");
+    for (const char stop : {'\x0e', '\x1f', '\x08', '\xa0'}) {
+      bind_text(run + stop + "7");
+      std::int32_t v;
+      EXPECT_EQ(read_int(v), Scan::not_number);
+      EXPECT_EQ(input_token_offset(), length);
+    }
+  }
+  // A run that crosses the buffer's refill, ended past it.
+  const std::string across(1 << 19, ' ');
+  EXPECT_EQ(int_trace(across + "-12 " + across), "-12 end");
+  bind_text(across + "x");
+  std::int32_t v;
+  EXPECT_EQ(read_int(v), Scan::not_number);
+  EXPECT_EQ(input_token_offset(), across.size());
+}
+
 TEST(ReadInt, RandomTokensMatchScanf) {
   std::mt19937_64 rng(5);
   std::string text;
