@@ -11,6 +11,13 @@
 
 namespace {
 
+// text with every "{i}" replaced by path.
+std::string with_path(std::string text, const std::string &path) {
+  for (std::size_t at; (at = text.find("{i}")) != std::string::npos;)
+    text.replace(at, 3, path);
+  return text;
+}
+
 // One defect, the same in both languages but for its words.
 const char kNoNewline[] = "1 0 0 0";
 const std::string kEnglish = ":1:8: the file does not end in a newline\n", kChinese = ":1:8: 檔案最後少了換行字元\n";
@@ -101,10 +108,7 @@ TEST(SetterLanguage, AMalformedTokenIsOneDefect) {
     SCOPED_TRACE(c.lang);
     Ran validated = run_setter(c.lang, {"validate", instance});
     EXPECT_EQ(validated.status, 1);
-    std::string expected = instance + c.validated;
-    for (std::size_t at; (at = expected.find("{i}")) != std::string::npos;)
-      expected.replace(at, 3, instance);
-    EXPECT_EQ(validated.err, expected);
+    EXPECT_EQ(validated.err, with_path(instance + c.validated, instance));
     Ran solved = run_setter(c.lang, {"solve", instance});
     EXPECT_EQ(solved.status, 1);
     EXPECT_EQ(solved.out, "");
@@ -165,10 +169,7 @@ TEST(SetterLanguage, AShiftingLineIsOneDefect) {
     for (const auto &[lang, said] : {std::pair{"en", c.en}, std::pair{"zh-TW", c.zh}}) {
       Ran r = run_setter(lang, {"validate", instance});
       EXPECT_EQ(r.status, 1);
-      std::string expected = instance + said;
-      for (std::size_t at; (at = expected.find("{i}")) != std::string::npos;)
-        expected.replace(at, 3, instance);
-      EXPECT_EQ(r.err, expected);
+      EXPECT_EQ(r.err, with_path(instance + said, instance));
     }
   }
 }

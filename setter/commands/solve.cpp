@@ -161,13 +161,7 @@ int solve_command(int argc, char **argv) {
     const auto t = static_cast<std::int32_t>(at);
     best = {t, nameable_mst(t, nullptr)};
     if (const double full = mst(t); !approx(full, best.total)) {
-      const std::string chosen = std::to_string(t), from = shortest(full), to = shortest(best.total);
-      std::fprintf(stderr, "%s: %s\n", instance,
-                   say("at t = " + chosen + " the least total " + from + " becomes " + to +
-                           " with only the portals a plan can name, so no plan can be cheapest at that t",
-                       "t = " + chosen + " 時的最小總成本 " + from + " 在只用方案能選的傳送門時變為 " + to +
-                           "，沒有方案能是該 t 值的最小成本")
-                       .c_str());
+      std::fprintf(stderr, "%s: %s\n", instance, shadowed_total(t, full, best.total, true).c_str());
       return EXIT_DEFECT;
     }
   }

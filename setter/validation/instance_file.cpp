@@ -17,13 +17,6 @@ constexpr std::uint64_t kHeaderTokens = 4, kRecordTokens = 4;
 
 bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-std::string_view token_at(std::string_view text, std::uint64_t offset) {
-  std::uint64_t end = offset;
-  while (end < text.size() && !is_space(text[end]))
-    ++end;
-  return text.substr(offset, end - offset);
-}
-
 bool is_real(std::uint64_t token) {
   return token == 3 || (token >= kHeaderTokens && (token - kHeaderTokens) % kRecordTokens >= 2);
 }
@@ -97,6 +90,14 @@ bool is_count(const LoadDefect &d) {
 }
 
 } // namespace instance_file_internal
+
+std::string_view token_at(std::string_view text, std::uint64_t offset) {
+  using instance_file_internal::is_space;
+  std::uint64_t end = offset;
+  while (end < text.size() && !is_space(text[end]))
+    ++end;
+  return text.substr(offset, end - offset);
+}
 
 std::string load_report(const LoadDefect &d) {
   const std::string where = d.record < 0 ? std::string(d.field) + " on the first line"

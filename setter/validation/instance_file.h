@@ -18,6 +18,9 @@
 // and the search for tokens read in part is skipped.
 std::vector<Defect> load_instance_text(std::string_view text, std::size_t most, bool canonical = false);
 
+// The token of text that starts at offset: the bytes up to the next white space.
+std::string_view token_at(std::string_view text, std::uint64_t offset);
+
 // The loader's defect in the language of reports.
 std::string load_report(const LoadDefect &defect);
 

@@ -43,11 +43,7 @@ std::int32_t unreached_island() {
 // later one that shadows it. Rounding alone could leave none such to name; the
 // flaw then stands at the file's start.
 Flaw shadowed_portal(std::int32_t t, double full, double nameable) {
-  const std::string at = std::to_string(t), from = shortest(full), to = shortest(nameable);
-  const std::string why = say("at t = " + at + " the least total " + from + " becomes " + to +
-                                  " with only the portals a plan can name, so no plan can be cheapest",
-                              "t = " + at + " 時的最小總成本 " + from + " 在只用方案能選的傳送門時變為 " + to +
-                                  "，沒有方案能是最小成本");
+  const std::string why = shadowed_total(t, full, nameable, false);
   std::vector<std::int32_t> taken;
   mst(t, &taken);
   for (std::int32_t p : taken)
@@ -72,6 +68,14 @@ double nameable_mst(std::int32_t t, std::vector<std::int32_t> *taken) {
   const double total = mst(t, taken);
   std::swap(edges, nameable);
   return total;
+}
+
+std::string shadowed_total(std::int32_t t, double full, double nameable, bool chosen_t) {
+  const std::string at = std::to_string(t), from = shortest(full), to = shortest(nameable);
+  return say("at t = " + at + " the least total " + from + " becomes " + to +
+                 " with only the portals a plan can name, so no plan can be cheapest" + (chosen_t ? " at that t" : ""),
+             "t = " + at + " 時的最小總成本 " + from + " 在只用方案能選的傳送門時變為 " + to + "，沒有方案能是" +
+                 (chosen_t ? "該 t 值的" : "") + "最小成本");
 }
 
 Soundness check_soundness() {

@@ -9,7 +9,7 @@
 // A reason why no plan can be optimal, located at a token of the instance file.
 struct Flaw {
   std::uint64_t token; // 0-based index of the token it concerns
-  std::string what;    // in Traditional Chinese
+  std::string what;    // in the language of reports
 };
 
 struct Soundness {
@@ -29,3 +29,8 @@ Soundness check_soundness();
 // when given; edges is restored (in another order) afterwards. Looks portals up
 // in the registry only when some pair is joined twice.
 double nameable_mst(std::int32_t t, std::vector<std::int32_t> *taken);
+
+// Why no plan can be cheapest at t, where the least total full becomes nameable
+// when only the portals a plan can name are kept; chosen_t when t is one the
+// setter chose, not an end of 0..T.
+std::string shadowed_total(std::int32_t t, double full, double nameable, bool chosen_t);

@@ -29,9 +29,7 @@ struct Pending {
 
 // The index-th token of text, as the file writes it.
 std::string_view written(std::string_view text, const TextMap &map, std::uint64_t index) {
-  const std::uint64_t start = token_start(map, index);
-  const std::size_t end = text.find_first_of(" \t\n\v\f\r", start);
-  return text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
+  return token_at(text, token_start(map, index));
 }
 
 // text's map, made on first need: a sound file never needs one.
