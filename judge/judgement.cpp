@@ -46,6 +46,7 @@ void judge_plan(std::int32_t t, std::int32_t k, double reference, const char *an
     detail.v = defect.v;
     finish(REJECTED, *defect.message);
   }
+  detail.named = k > 0 ? k : 0;
   if (!connected())
     finish(REJECTED, message::not_connected);
   detail.priced = true;

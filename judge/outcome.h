@@ -14,6 +14,7 @@ struct Detail {
   std::int64_t line = 0; // 1-based portal line of the plan where it was rejected; 0: none
   bool has_pair = false; // the two islands read on that line
   std::int32_t u = 0, v = 0;
+  std::int64_t named = -1; // portals the plan names, once all its lines were read; -1 before
 };
 
 // Written by the judgement as it goes; read by the front-ends.

@@ -42,6 +42,10 @@ const Case kCases[] = {
      "t = 1\n方案總成本 18\nt = 1 時的最小總成本 18\n參考總成本 8\n", "", 0, 43, 7},
     {"not_cheapest", "8", "3 3 2 3 1 3 0 3", message::not_cheapest.text,
      "t = 3\n方案總成本 11.5\nt = 3 時的最小總成本 8\n參考總成本 8\n", "", 0, 43, 1},
+    {"not_cheapest_more_than_a_tree", "8", "3 4 2 3 1 3 0 1 1 2", message::not_cheapest.text,
+     "t = 3\n方案建設 4 條傳送門，多於 N − 1 = 3 條：最小總成本是恰好 N − 1 條傳送門的生成樹的總成本，"
+     "多建的傳送門即使成本為負也不算在內\n方案總成本 13\nt = 3 時的最小總成本 8\n參考總成本 8\n",
+     "", 0, 43, 1},
     {"not_connected", "8", "3 2 2 3 1 3", message::not_connected.text, "t = 3\n", "", 0, 43, 1},
     {"repeated_reversed", "8", "3 3 2 3 3 2 0 1", message::repeated_portal.text, "t = 3\n第 2 條傳送門：3 2\n", "",
      0, 43, 1},
@@ -101,6 +105,27 @@ TEST(FrontEnds, Kattis) {
       }
       EXPECT_EQ(files_in(feedback), expected);
     }
+}
+
+// Three portals of cost -1 on three islands: the plan that builds all three
+// totals -3, below the least total of a spanning tree, -2. It is refused, and
+// the judges are told that it names more portals than a tree holds; two of them
+// are optimal.
+TEST(FrontEnds, KattisExplainsAPlanBeyondASpanningTree) {
+  const std::string triangle = temp_file("3 3 0 0\n0 1 -1 0\n1 2 -1 0\n0 2 -1 0\n"), answer = temp_file("-2\n");
+  for (const Programs &p : programs()) {
+    SCOPED_TRACE(p.name);
+    std::string feedback = fresh_dir();
+    EXPECT_EQ(run_program(p.kattis, {triangle, answer, feedback}, temp_file("0 3\n0 1\n1 2\n2 0\n")).status, 43);
+    EXPECT_EQ(files_in(feedback)["judgemessage.txt"],
+              std::string(message::not_cheapest.text) +
+                  "\nt = 0\n方案建設 3 條傳送門，多於 N − 1 = 2 條：最小總成本是恰好 N − 1 條傳送門的生成樹的總成本，"
+                  "多建的傳送門即使成本為負也不算在內\n方案總成本 -3\nt = 0 時的最小總成本 -2\n參考總成本 -2\n");
+    feedback = fresh_dir();
+    EXPECT_EQ(run_program(p.kattis, {triangle, answer, feedback}, temp_file("0 2\n0 1\n1 2\n")).status, 42);
+    EXPECT_EQ(files_in(feedback)["judgemessage.txt"],
+              std::string(message::optimal.text) + "\nt = 0\n方案總成本 -2\nt = 0 時的最小總成本 -2\n參考總成本 -2\n");
+  }
 }
 
 TEST(FrontEnds, KattisScoringFlags) {

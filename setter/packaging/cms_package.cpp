@@ -9,6 +9,7 @@
 #include "setter/packaging/embedded.h"
 #include "setter/packaging/folder.h"
 #include "setter/packaging/programs.h"
+#include "setter/packaging/statement.h"
 #include "setter/packaging/statement_pdf.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/text_file.h"
@@ -66,7 +67,7 @@ std::string fill(const fs::path &root, const std::string &name, const std::vecto
     std::string input, output;
     if (!read_text_file(sample.base + ".in", input).empty() || !read_text_file(sample.base + ".ans", output).empty())
       return sample.base + say(": cannot read the sample for the statement", "：無法讀取題目敘述要用的範例");
-    if (std::string error = write_statement_pdf(info.title, input, output, (root / "statement" / "statement.pdf").string());
+    if (std::string error = write_statement_pdf(statement_latex(info.title, true), input, output, (root / "statement" / "statement.pdf").string());
         !error.empty())
       return error;
   }

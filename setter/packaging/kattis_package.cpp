@@ -6,6 +6,7 @@
 
 #include "setter/packaging/embedded.h"
 #include "setter/packaging/folder.h"
+#include "setter/packaging/statement.h"
 
 namespace fs = std::filesystem;
 
@@ -38,8 +39,7 @@ std::string problem_yaml(const ProblemInfo &info) {
 
 std::string fill(const fs::path &root, const std::vector<TestFiles> &tests, const ProblemInfo &info) {
   std::error_code failure;
-  const std::string statement = "\\problemname{" + info.name + "}" +
-                                embedded("statement.tex").substr(embedded("statement.tex").find('\n'));
+  const std::string statement = statement_latex(info.name, false);
   bool ok = put_file(root / "problem.yaml", problem_yaml(info)) &&
             put_file(root / "problem_statement" / "problem.en.tex", statement) &&
             put_file(root / "input_validators" / "portal_input" / "input-validator.cpp", embedded("input-validator.cpp")) &&

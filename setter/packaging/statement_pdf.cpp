@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "setter/language/language.h"
-#include "setter/packaging/embedded.h"
 #include "setter/packaging/folder.h"
 #include "setter/packaging/programs.h"
 
@@ -17,14 +16,12 @@ std::string no_pdflatex() {
              "找不到 pdflatex：請安裝（Debian：texlive-latex-base），或加上 --no-statement");
 }
 
-std::string write_statement_pdf(const std::string &title, const std::string &sample_input,
+std::string write_statement_pdf(const std::string &statement, const std::string &sample_input,
                                 const std::string &sample_output, const std::string &pdf) {
   if (!on_path("pdflatex"))
     return no_pdflatex();
-  const std::string body = embedded("statement.tex");
   const std::string tex = "\\documentclass[11pt]{article}\n\\usepackage[T1]{fontenc}\n"
-                          "\\newcommand{\\problemname}[1]{\\section*{#1}}\n\\begin{document}\n\\problemname{" +
-                          title + "}" + body.substr(body.find('\n')) +
+                          "\\newcommand{\\problemname}[1]{\\section*{#1}}\n\\begin{document}\n" + statement +
                           "\n\\section*{Sample}\n\\subsection*{Input}\n\\begin{verbatim}\n" + sample_input +
                           "\\end{verbatim}\n\\subsection*{Output}\n\\begin{verbatim}\n" + sample_output +
                           "\\end{verbatim}\n\\end{document}\n";
