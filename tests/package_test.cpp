@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <cmath>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -107,18 +110,27 @@ TEST(KattisPackage, EveryFileInPlace) {
       tests += extension == ".in";
     }
   }
-  std::set<std::string> rest;
+  std::set<std::string> rest, expected = {
+                                    ".timelimit", "problem.yaml", "problem_statement/problem.en.tex",
+                                    "input_validators/portal_input/build", "input_validators/portal_input/input-validator.cpp",
+                                    "output_validators/portal_validator/build",
+                                    "output_validators/portal_validator/checker-kattis.cpp"};
   for (const auto &[name, bytes] : package)
     if (name.rfind("data/", 0) != 0)
       rest.insert(name);
-  EXPECT_EQ(rest, (std::set<std::string>{
-                      "problem.yaml", "problem_statement/problem.en.tex",
-                      "input_validators/portal_input/build", "input_validators/portal_input/input-validator.cpp",
-                      "output_validators/portal_validator/build", "output_validators/portal_validator/checker-kattis.cpp",
-                      "submissions/accepted/model.cpp", "submissions/wrong_answer/always_end.cpp",
-                      "submissions/wrong_answer/always_zero.cpp", "submissions/wrong_answer/earlier_duplicate.cpp",
-                      "submissions/wrong_answer/negative_as_zero.cpp", "submissions/wrong_answer/ternary_search.cpp",
-                      "submissions/wrong_answer/truncated_costs.cpp", "submissions/wrong_answer/without_tx.cpp"}));
+  for (const auto &entry : fs::recursive_directory_iterator(SOLUTIONS_SOURCE_DIR))
+    if (entry.path().extension() == ".cpp")
+      expected.insert("submissions/" + fs::relative(entry.path(), SOLUTIONS_SOURCE_DIR).string());
+  EXPECT_EQ(rest, expected);
+  for (const char *verdict : {"accepted", "wrong_answer", "time_limit_exceeded"})
+    EXPECT_TRUE(std::any_of(rest.begin(), rest.end(), [&](const std::string &name) {
+      return name.rfind("submissions/" + std::string(verdict) + "/", 0) == 0;
+    })) << verdict;
+  // DOMjudge's time limit: whole seconds from the model's slowest run, at least 1.
+  const std::string limit = package.at(".timelimit");
+  EXPECT_TRUE(limit.size() >= 2 && limit.back() == '\n' && limit.find_first_not_of("0123456789\n") == std::string::npos &&
+              std::stoi(limit) >= 1)
+      << limit;
   EXPECT_GT(tests, 50u);
   EXPECT_NE(package.at("problem.yaml").find("\nvalidation: custom\n"), std::string::npos);
   EXPECT_NE(package.at("problem.yaml").find("\nlicense: cc by-sa\n"), std::string::npos);
@@ -201,6 +213,103 @@ constexpr bool kStaticChecker = false;
 constexpr bool kStaticChecker = true;
 #endif
 
+// The value of key in task.yaml's text, up to the line's end.
+std::string yaml_value(const std::string &yaml, const std::string &key) {
+  const std::size_t at = yaml.find("\n" + key + ": ");
+  if (at == std::string::npos)
+    return "";
+  const std::size_t start = at + key.size() + 3;
+  return yaml.substr(start, yaml.find('\n', start) - start);
+}
+
+// What CMS needs to score the task as meant: a score type it has (GroupMin), the
+// samples one group at 0 points, each secret test a group of its own, the
+// points adding up to 100 exactly as CMS adds them (a float sum, in order), and
+// score_precision enough to show 0.3 of the smallest share.
+void expect_cms_scoring(const std::string &yaml, std::size_t samples, std::size_t secret) {
+  EXPECT_EQ(yaml_value(yaml, "score_type"), "GroupMin");
+  const std::string groups = yaml_value(yaml, "score_type_parameters");
+  std::vector<std::pair<double, int>> parsed;
+  const std::regex group(R"(\[([0-9.]+), ([0-9]+)\])");
+  for (auto it = std::sregex_iterator(groups.begin(), groups.end(), group); it != std::sregex_iterator(); ++it)
+    parsed.push_back({std::stod((*it)[1]), std::stoi((*it)[2])});
+  ASSERT_EQ(parsed.size(), secret + 1) << groups;
+  EXPECT_EQ(parsed[0], (std::pair<double, int>{0, static_cast<int>(samples)}));
+  double total = 0, smallest = 100;
+  for (std::size_t i = 1; i < parsed.size(); ++i) {
+    EXPECT_EQ(parsed[i].second, 1);
+    EXPECT_GT(parsed[i].first, 0);
+    total += parsed[i].first;
+    smallest = std::min(smallest, parsed[i].first);
+  }
+  EXPECT_EQ(total, 100.0) << groups;
+  const int precision = std::stoi(yaml_value(yaml, "score_precision"));
+  const double scale = std::pow(10.0, precision), shown = std::round(0.3 * smallest * scale) / scale;
+  EXPECT_NEAR(shown, 0.3 * smallest, 1e-9) << "0.3 of " << smallest << " at precision " << precision;
+}
+
+// A test set of copies of the example: the sample and count secret tests.
+std::string copies_of_the_example(std::size_t count) {
+  const std::string dir = fresh_path("copies");
+  const std::string in = bytes_of(EXAMPLES_DIR "/instance.txt");
+  for (std::size_t i = 0; i <= count; ++i) {
+    const std::string base = dir + (i == 0 ? "/sample/1" : "/secret/" + std::to_string(1000 + i));
+    fs::create_directories(fs::path(base).parent_path());
+    std::ofstream(base + ".in") << in;
+    std::ofstream(base + ".ans") << "3 3\n3 2\n1 3\n0 1\n";
+    std::ofstream(base + ".total") << "8\n";
+  }
+  return dir;
+}
+
+TEST(CmsPackage, OneHundredPointsWhateverTheNumberOfTests) {
+  if (!kStaticChecker)
+    GTEST_SKIP() << "the checker of a sanitized build is linked dynamically";
+  for (const std::size_t count : {1, 3, 7, 84, 101, 333}) {
+    SCOPED_TRACE(count);
+    const std::string out = fresh_path("portalplan");
+    Ran r = run_program(kSetter, {"package", "cms", copies_of_the_example(count), out, "--no-statement", "--time-limit", "1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    expect_cms_scoring(bytes_of(out + "/task.yaml"), 1, count);
+  }
+}
+
+TEST(CmsPackage, ScoreModeAndFeedbackLevel) {
+  if (!kStaticChecker)
+    GTEST_SKIP() << "the checker of a sanitized build is linked dynamically";
+  const std::string set = copies_of_the_example(2);
+  const std::string out = fresh_path("portalplan");
+  Ran r = run_program(kSetter, {"package", "cms", set, out, "--no-statement", "--time-limit", "1", "--score-mode",
+                                "max_subtask", "--feedback", "oi_restricted"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string yaml = bytes_of(out + "/task.yaml");
+  EXPECT_EQ(yaml_value(yaml, "score_mode"), "max_subtask");
+  EXPECT_EQ(yaml_value(yaml, "feedback_level"), "oi_restricted");
+  for (const std::vector<std::string> &bad : {std::vector<std::string>{"--score-mode", "best"}, {"--feedback", "all"}}) {
+    std::vector<std::string> args = {"package", "cms", set, fresh_path("portalplan"), "--no-statement"};
+    args.insert(args.end(), bad.begin(), bad.end());
+    EXPECT_EQ(run_program(kSetter, args).status, 2) << bad[1];
+  }
+}
+
+// Without --time-limit, the limit comes from timing the model on every test: 5
+// times its slowest run in whole seconds, at least 1; a model that fails is no
+// model to time by.
+TEST(CmsPackage, TheTimeLimitFromTheModelsRuns) {
+  if (!kStaticChecker)
+    GTEST_SKIP() << "the checker of a sanitized build is linked dynamically";
+  const std::string set = copies_of_the_example(2), out = fresh_path("portalplan");
+  Ran r = run_setter("en", {"package", "cms", set, out, "--no-statement"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string limit = yaml_value(bytes_of(out + "/task.yaml"), "time_limit");
+  EXPECT_EQ(limit.find_first_not_of("0123456789"), std::string::npos) << limit;
+  EXPECT_GE(std::stoi(limit), 1);
+  EXPECT_NE(r.err.find("time limit " + limit + " s: 5 times the model's slowest run"), std::string::npos) << r.err;
+  Ran failing = run_setter("en", {"package", "cms", set, fresh_path("portalplan"), "--no-statement", "--model", "/bin/false"});
+  EXPECT_EQ(failing.status, 1);
+  EXPECT_NE(failing.err.find("/bin/false fails on"), std::string::npos) << failing.err;
+}
+
 TEST(CmsPackage, TheTaskFolderAsCmsReadsIt) {
   if (!kStaticChecker)
     GTEST_SKIP() << "the checker of a sanitized build is linked dynamically";
@@ -214,14 +323,16 @@ TEST(CmsPackage, TheTaskFolderAsCmsReadsIt) {
     if (fs::path(name).extension() == ".in")
       names.push_back(fs::path(name).replace_extension().string());
   std::stable_partition(names.begin(), names.end(), [](const std::string &n) { return n.rfind("sample/", 0) == 0; });
-  EXPECT_EQ(task.at("task.yaml"), "name: portal_plan\ntitle: 'Portals, ''again'''\nprimary_language: en\n"
-                                  "time_limit: 1.5\nmemory_limit: 512\nn_input: " +
-                                      std::to_string(names.size()) +
-                                      "\npublic_testcases: \"0\"\ninfile: \"\"\noutfile: \"\"\ntoken_mode: disabled\n"
-                                      "# The samples score nothing; the secret tests share 100 points, each scored\n"
-                                      "# by the checker (1, 0.3 or 0).\nscore_type: GroupSum\n"
-                                      "score_type_parameters: [[0, 1], [100, " +
-                                      std::to_string(names.size() - 1) + "]]\n");
+  const std::string yaml = task.at("task.yaml");
+  EXPECT_EQ(yaml.substr(0, yaml.find("score_type:")),
+            "name: portal_plan\ntitle: 'Portals, ''again'''\nprimary_language: en\ntime_limit: 1.5\n"
+            "memory_limit: 512\nn_input: " +
+                std::to_string(names.size()) +
+                "\npublic_testcases: \"0\"\ninfile: \"\"\noutfile: \"\"\ntoken_mode: disabled\n"
+                "# The samples score nothing. Each secret test is a group of its own, worth its\n"
+                "# share of 100 points, which CMS multiplies by the checker's score (1, 0.3 or 0).\n");
+  expect_cms_scoring(yaml, 1, names.size() - 1);
+  EXPECT_NE(yaml.find("\nscore_mode: max\nfeedback_level: full\n"), std::string::npos);
   for (std::size_t i = 0; i < names.size(); ++i) {
     SCOPED_TRACE(names[i]);
     EXPECT_EQ(task.at("input/input" + std::to_string(i) + ".txt"), set.at(names[i] + ".in"));

@@ -9,5 +9,6 @@ int generate_command(int argc, char **argv);
 int testset_command(int argc, char **argv);
 int package_command(int argc, char **argv);
 int verify_command(int argc, char **argv);
+int coverage_command(int argc, char **argv);
 
 inline constexpr int EXIT_DONE = 0, EXIT_DEFECT = 1, EXIT_USAGE = 2;

@@ -15,6 +15,7 @@ Prepares and proves a test set for the checker:
   setter solve data/07.in > data/07.ans             write its answer file
   setter validate data/07.in data/07.ans            prove both sound
   setter testset DIR                                write a whole test set
+  setter coverage DIR                               how far its tests reach
   setter package kattis|cms DIR OUT                 a judge's package from it
   setter verify DIR PROGRAM...                      run solutions over a test set
 
@@ -83,7 +84,9 @@ int main(int argc, char **argv) {
     return package_command(argc - 1, argv + 1);
   if (std::strcmp(command, "verify") == 0)
     return verify_command(argc - 1, argv + 1);
-  std::fprintf(stderr, "setter: unknown command '%s' (known: solve, validate, generate, testset, package, verify)\n"
+  if (std::strcmp(command, "coverage") == 0)
+    return coverage_command(argc - 1, argv + 1);
+  std::fprintf(stderr, "setter: unknown command '%s' (known: solve, validate, generate, testset, coverage, package, verify)\n"
                        "see setter --help\n",
                command);
   return EXIT_USAGE;

@@ -11,13 +11,16 @@
 #include "setter/packaging/kattis_package.h"
 #include "setter/packaging/programs.h"
 #include "setter/packaging/testset_files.h"
+#include "setter/packaging/time_limit.h"
+#include "setter/validation/instance_file.h"
 
 namespace {
 
 constexpr char kHelp[] = R"(usage: setter package kattis DIR OUT [--name NAME] [--source TEXT]
-                       [--license LICENSE] [--rights-owner TEXT]
-       setter package cms DIR OUT [--title TEXT] [--time-limit S] [--memory-limit MIB]
-                       [--checker PATH] [--no-statement]
+                       [--license LICENSE] [--rights-owner TEXT] [--time-limit S] [--model PROGRAM]
+       setter package cms DIR OUT [--title TEXT] [--time-limit S] [--model PROGRAM]
+                       [--memory-limit MIB] [--checker PATH] [--no-statement]
+                       [--score-mode MODE] [--feedback LEVEL]
 
 Writes a judge's problem package or task folder from the test set in DIR (as "setter testset"
 writes it) into the folder OUT, which must not exist, or be empty. Every test is
@@ -25,13 +28,20 @@ checked first: its instance keeps the statement's bounds and layout, its .ans
 plan is optimal and its .total is the least total. The folder appears only when
 it is whole. Progress shows on standard error when it is a terminal.
 
+The time limit, unless --time-limit gives it in seconds, comes from measured
+runs, as problemtools derives it: the model solution runs on every test, and
+the limit is 5 times its slowest run (CPU time), rounded to whole seconds, at
+least 1. The model is --model PROGRAM, or the one the build made beside setter
+(solutions/model), or else its source compiled with g++ -std=gnu++17 -O2.
+
 kattis: a Kattis problem package in the legacy format; OUT's last folder is the
   problem's short name, [a-z0-9]+. It holds problem.yaml (validation: custom),
-  the statement (problem_statement/problem.en.tex), data/sample and data/secret
-  (.in, .ans: an optimal plan, .desc), the input validator and the output
-  validator as single C++ sources with build scripts, and the shipped solutions
-  under submissions/accepted and submissions/wrong_answer. Check it with
-  problemtools' verifyproblem.
+  .timelimit (the time limit, which DOMjudge reads; Kattis derives its own the
+  same way), the statement (problem_statement/problem.en.tex), data/sample and
+  data/secret (.in, .ans: an optimal plan, .desc), the input validator and the
+  output validator as single C++ sources with build scripts, and the shipped
+  solutions under submissions/accepted, submissions/wrong_answer and
+  submissions/time_limit_exceeded. Check it with problemtools' verifyproblem.
     --name NAME          the problem's name [Portal Plan]
     --source TEXT        where it comes from [Portal Plan problem setters]
     --license LICENSE    problem.yaml's licence, e.g. cc0, cc by [cc by-sa]
@@ -39,15 +49,20 @@ kattis: a Kattis problem package in the legacy format; OUT's last folder is the
 
 cms: a CMS task folder in the italy_yaml layout, for cmsImportTask; OUT's last
   folder is the task's name, [a-z0-9_]+. It holds task.yaml (standard input and
-  output, tokens disabled, the samples first and public, GroupSum: the samples
-  0 points, the secret tests 100 in all), input/inputI.txt, output/outputI.txt
-  (each test's .total, the checker's answer file), check/checker, the statement
-  (statement/statement.pdf, by pdflatex) and sol/model.cpp.
+  output, tokens disabled, the samples first and public and worth 0 points;
+  GroupMin with each secret test a group of its own, worth its share of 100
+  points, so that 0.3 on a test earns 0.3 of its share; score_precision enough
+  to show it), input/inputI.txt, output/outputI.txt (each test's .total, the
+  checker's answer file), check/checker, the statement (statement/statement.pdf,
+  by pdflatex, with a section on scoring) and sol/model.cpp.
     --title TEXT         the task's title [Portal Plan]
-    --time-limit S       seconds per test [2]
     --memory-limit MIB   whole MiB [1024]
     --checker PATH       the statically linked checker [the one beside setter]
     --no-statement       no statement (import with cmsImportTask --no-statement)
+    --score-mode MODE    which submission counts: max (the best one), max_subtask
+                         (the best one per subtask), max_tokened_last [max]
+    --feedback LEVEL     what contestants see of each test: full, restricted or
+                         oi_restricted [full]
 
 Exit status 0 when written, 1 when a test is broken or the folder cannot be
 written, 2 for a usage error.
@@ -56,6 +71,12 @@ written, 2 for a usage error.
 bool parse_number(const std::string &text, double &value, double low, double high) {
   auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   return ec == std::errc() && ptr == text.data() + text.size() && value >= low && value <= high;
+}
+
+std::string seconds_text(double s) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f s", s);
+  return text;
 }
 
 int usage_error(const std::string &why) {
@@ -70,7 +91,7 @@ int package_command(int argc, char **argv) {
   ProblemInfo info;
   TaskInfo task;
   task.checker = beside_setter("checker");
-  std::string time_limit, memory_limit;
+  std::string time_limit, memory_limit, model;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -85,6 +106,9 @@ int package_command(int argc, char **argv) {
                          : arg == "--time-limit"   ? &time_limit
                          : arg == "--memory-limit" ? &memory_limit
                          : arg == "--checker"      ? &task.checker
+                         : arg == "--model"        ? &model
+                         : arg == "--score-mode"   ? &task.score_mode
+                         : arg == "--feedback"     ? &task.feedback_level
                                                    : nullptr;
     if (arg == "--no-statement")
       task.statement = false;
@@ -102,6 +126,11 @@ int package_command(int argc, char **argv) {
     return usage_error("unknown format '" + positional[0] + "' (known: kattis, cms)");
   if (!time_limit.empty() && !parse_number(time_limit, task.time_limit, 0.1, 3600))
     return usage_error("--time-limit takes seconds, 0.1..3600");
+  info.time_limit = task.time_limit;
+  if (task.score_mode != "max" && task.score_mode != "max_subtask" && task.score_mode != "max_tokened_last")
+    return usage_error("--score-mode takes max, max_subtask or max_tokened_last");
+  if (task.feedback_level != "full" && task.feedback_level != "restricted" && task.feedback_level != "oi_restricted")
+    return usage_error("--feedback takes full, restricted or oi_restricted");
   double memory = task.memory_mib;
   if (!memory_limit.empty() && (!parse_number(memory_limit, memory, 16, 65536) || memory != static_cast<int>(memory)))
     return usage_error("--memory-limit takes whole MiB, 16..65536");
@@ -113,6 +142,20 @@ int package_command(int argc, char **argv) {
   if (error.empty())
     error = check_testset(tests, [](const std::string &name) { show_progress("checking " + name); });
   end_progress();
+  Timing timing;
+  if (error.empty() && time_limit.empty()) {
+    error = time_model(model, tests, timing, [](const std::string &name) { show_progress("timing the model on " + name); });
+    end_progress();
+    task.time_limit = info.time_limit = timing.limit;
+    if (error.empty())
+      std::fprintf(stderr, "%s\n",
+                   say("time limit " + plain_decimal(timing.limit) + " s: " + plain_decimal(kTimeMultiplier) +
+                           " times the model's slowest run, " + seconds_text(timing.slowest) + " on " +
+                           timing.slowest_test,
+                       "時限 " + plain_decimal(timing.limit) + " 秒：模範解答最慢一次執行（" + timing.slowest_test +
+                           "，" + seconds_text(timing.slowest) + "）的 " + plain_decimal(kTimeMultiplier) + " 倍")
+                       .c_str());
+  }
   if (error.empty())
     error = cms ? write_cms_package(tests, positional[2], task) : write_kattis_package(tests, positional[2], info);
   if (!error.empty()) {

@@ -4,7 +4,9 @@
 
 #include "setter/commands/commands.h"
 #include "setter/commands/progress.h"
+#include "setter/coverage/report.h"
 #include "setter/language/language.h"
+#include "setter/packaging/problem.h"
 #include "setter/packaging/testset.h"
 
 namespace {
@@ -48,13 +50,15 @@ int testset_command(int argc, char **argv) {
     std::fputs("setter testset: no DIR given\nsee setter testset --help\n", stderr);
     return EXIT_USAGE;
   }
+  std::vector<TestFacts> facts;
   const std::string error =
-      write_testset(dir, seed, [](const std::string &name) { show_progress("writing " + name); });
+      write_testset(dir, seed, facts, [](const std::string &name) { show_progress("writing " + name); });
   end_progress();
   if (!error.empty()) {
     std::fprintf(stderr, "setter testset: %s\n", error.c_str());
     return EXIT_DEFECT;
   }
   std::fprintf(stderr, "%s%s\n", say("wrote ", "已寫入 ").c_str(), dir.c_str());
+  std::fputs(coverage_report(facts, statement_bounds()).text.c_str(), stdout);
   return EXIT_DONE;
 }

@@ -8,71 +8,13 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "setter/families/building.h"
+#include "setter/families/shapes.h"
+
 namespace {
 
-std::uint64_t pair_key(std::int64_t a, std::int64_t b) {
-  return static_cast<std::uint64_t>(std::max(a, b)) << 32 | static_cast<std::uint64_t>(std::min(a, b));
-}
-
-std::int64_t floor_div(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
-
-// A multiple of unit uniform in low..high; the range must hold one.
-std::int64_t on_grid(Random &r, std::int64_t low, std::int64_t high, std::int64_t unit) {
-  return uniform(r, -floor_div(-low, unit), floor_div(high, unit)) * unit;
-}
-
-bool grid_holds(std::int64_t low, std::int64_t high, std::int64_t unit) {
-  return low <= high && -floor_div(-low, unit) <= floor_div(high, unit);
-}
-
-std::int32_t island(Random &r, const Shape &s) { return static_cast<std::int32_t>(uniform(r, 0, s.n - 1)); }
-
-// A random spanning tree over shuffled labels, its portals priced by price().
-template <class Price> void spanning_tree(const Shape &s, Random &r, std::vector<Record> &out, Price price) {
-  std::vector<std::int32_t> label(static_cast<std::size_t>(s.n));
-  for (std::size_t i = 0; i < label.size(); ++i)
-    label[i] = static_cast<std::int32_t>(i);
-  shuffle(r, label);
-  for (std::int64_t i = 1; i < s.n; ++i)
-    out.push_back({label[static_cast<std::size_t>(i)], label[static_cast<std::size_t>(uniform(r, 0, i - 1))],
-                   price(), 0});
-}
-
-// Portals on pairs of islands not joined yet, until records holds count of them.
-template <class Price>
-void distinct_pairs(const Shape &s, Random &r, std::vector<Record> &out, std::size_t count, Price price) {
-  std::unordered_set<std::uint64_t> used;
-  for (const Record &rec : out)
-    used.insert(pair_key(rec.a, rec.b));
-  while (out.size() < count) {
-    const std::int32_t a = island(r, s), b = island(r, s);
-    if (a != b && used.insert(pair_key(a, b)).second)
-      out.push_back({a, b, price(), 0});
-  }
-}
-
-// Puts out's records in the order of their indices in order.
-void place_in_order(std::vector<Record> &out, const std::vector<std::size_t> &order) {
-  std::vector<Record> placed;
-  for (std::size_t i : order)
-    placed.push_back(out[i]);
-  out = std::move(placed);
-}
-
-void random_orientation(Random &r, std::vector<Record> &records) {
-  for (Record &rec : records)
-    if (next_bits(r) >> 63)
-      std::swap(rec.a, rec.b);
-}
-
-// Every record gets a rate from the shape's range.
-void random_rates(const Shape &s, Random &r, std::vector<Record> &records) {
-  for (Record &rec : records)
-    rec.rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
-}
-
 std::string connected_graph(const Shape &s, Random &r, std::vector<Record> &out) {
-  if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
+  if (!pairs_suffice(s))
     return "M exceeds the distinct pairs of N islands";
   auto price = [&] { return on_grid(r, s.ec_low, s.ec_high, s.ec_unit); };
   spanning_tree(s, r, out, price);
@@ -87,7 +29,7 @@ std::string connected_graph(const Shape &s, Random &r, std::vector<Record> &out)
 // every t: Kruskal links each island under the next, one chain of N-1 links, and
 // the dearer portal (0, N-1) that follows walks all of it.
 std::string chain(const Shape &s, Random &r, std::vector<Record> &out) {
-  if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
+  if (!pairs_suffice(s))
     return "M exceeds the distinct pairs of N islands";
   const std::int64_t first = -floor_div(-s.ec_low, s.ec_unit) * s.ec_unit;
   if ((s.ec_high - first) / s.ec_unit < s.n)
@@ -191,7 +133,7 @@ std::string ties(const Shape &s, Random &r, std::vector<Record> &out) {
   for (std::int64_t &v : values)
     v = on_grid(r, s.ec_low, s.ec_high, s.ec_unit);
   auto price = [&] { return values[uniform(r, 0, 2)]; };
-  if (s.m - (s.n - 1) > s.n * (s.n - 1) / 2 - (s.n - 1))
+  if (!pairs_suffice(s))
     return "M exceeds the distinct pairs of N islands";
   spanning_tree(s, r, out, price);
   distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), price);
@@ -203,9 +145,6 @@ std::string ties(const Shape &s, Random &r, std::vector<Record> &out) {
   return {};
 }
 
-// A multiple of unit at or above v.
-std::int64_t ceil_to(std::int64_t v, std::int64_t unit) { return -floor_div(-v, unit) * unit; }
-
 // The least total rises with t up to about t*, then falls: two groups of islands,
 // each joined inside by a tree at rate 0, and between them one portal at rate 0
 // and others that start dearer and fall fast, overtaking it at t*. Late: t* lies
@@ -215,10 +154,7 @@ std::int64_t ceil_to(std::int64_t v, std::int64_t unit) { return -floor_div(-v, 
 std::string peak(const Shape &s, Random &r, std::vector<Record> &out, bool late) {
   if (s.n < 3 || s.m < s.n || s.t < 8 || s.x <= 0)
     return "needs N >= 3, M >= N, T >= 8 and X > 0";
-  std::vector<std::int32_t> label(static_cast<std::size_t>(s.n));
-  for (std::size_t i = 0; i < label.size(); ++i)
-    label[i] = static_cast<std::int32_t>(i);
-  shuffle(r, label);
+  const std::vector<std::int32_t> label = shuffled_labels(s, r);
   const std::int64_t left = s.n / 2, right = s.n - left;
   const std::int64_t bridges = std::min(s.m - (s.n - 1), left * right - 1);
   const std::int64_t inside = s.m - (s.n - 1) - bridges;
@@ -334,9 +270,10 @@ std::string x_decides(Shape &s, Random &r, std::vector<Record> &out) {
 
 } // namespace
 
-const char *const kFamilies[] = {"random",    "chain",     "duplicates", "dear-copies", "loops",     "negative",
-                                 "best-at-0", "best-at-T", "ties",       "peak-late",   "peak-early", "x-decides",
-                                 nullptr};
+const char *const kFamilies[] = {"random",    "chain",     "duplicates", "dear-copies", "loops",
+                                 "negative",  "best-at-0", "best-at-T",  "ties",        "peak-late",
+                                 "peak-early", "x-decides", "star",      "extremes",    "near-tie",
+                                 "close-costs", nullptr};
 
 std::string build_family(Shape &s, Random &r, std::vector<Record> &records) {
   records.clear();
@@ -359,6 +296,14 @@ std::string build_family(Shape &s, Random &r, std::vector<Record> &records) {
     return x_decides(s, r, records);
   if (f == "dear-copies")
     return dear_copies(s, r, records);
+  if (f == "star")
+    return star(s, r, records);
+  if (f == "extremes")
+    return extremes(s, r, records);
+  if (f == "near-tie")
+    return near_tie(s, r, records);
+  if (f == "close-costs")
+    return close_costs(s, r, records);
   if (f == "best-at-0" && (s.er_high > 0 || s.x <= 0 || s.t < 1))
     return "needs --er HI <= 0, X > 0 and T >= 1";
   if (f == "best-at-T" && (s.er_low <= 0 || s.n < 2 || s.t < 1 || s.x >= (s.n - 1) * s.er_low))

@@ -15,6 +15,8 @@ struct Shape {
   std::int64_t ec_low, ec_high, er_low, er_high, x; // in units
   std::int64_t ec_unit, er_unit;                     // the step of each, from its decimals
   std::int64_t x_unit = 0; // the step of X when the family chooses X; 0: as --x writes it
+  std::int64_t one = 1;    // 1 in units: 10^scale
+  std::int64_t gap = 0;    // near-tie: the least total at T minus the least total at 0, in units
 };
 
 struct Record {
@@ -25,7 +27,7 @@ struct Record {
 // The names of the families, for the help text.
 extern const char *const kFamilies[];
 
-// Fills records with the family's M portals, in file order (x-decides also chooses
-// shape's X). Returns an empty
-// string, or why these options do not suit the family (in English, a usage error).
+// Fills records with the family's M portals, in file order (x-decides and
+// near-tie also choose shape's X). Returns an empty string, or why these options
+// do not suit the family (in English, a usage error).
 std::string build_family(Shape &shape, Random &random, std::vector<Record> &records);

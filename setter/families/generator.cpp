@@ -62,9 +62,10 @@ void append_decimal(std::string &out, std::int64_t units, int scale, int d) {
 }
 
 struct Options {
-  std::string family, seed = "1", x, ec, er;
+  std::string family, seed = "1", x, ec, er, gap;
   std::int64_t n = 10, m = -1, t = -1;
-  int ec_decimals = 2, er_decimals = 2;
+  int ec_decimals = -1, er_decimals = -1; // -1: the family's default
+  bool mirror = false, flip = false;
 };
 
 bool parse_count(const char *text, std::int64_t low, std::int64_t high, std::int64_t &value) {
@@ -75,26 +76,40 @@ bool parse_count(const char *text, std::int64_t low, std::int64_t high, std::int
 }
 
 void apply_family_defaults(Options &o) {
-  const bool negative = o.family == "negative", peak = o.family == "peak-late" || o.family == "peak-early";
+  const std::string &f = o.family;
+  const bool negative = f == "negative", peak = f == "peak-late" || f == "peak-early";
+  const bool six_decimals = f == "extremes" || f == "near-tie" || f == "close-costs";
+  if (o.ec_decimals < 0)
+    o.ec_decimals = six_decimals ? 6 : 2;
+  if (o.er_decimals < 0)
+    o.er_decimals = six_decimals ? 6 : 2;
   if (o.t < 0)
-    o.t = peak ? 100 : 10;
+    o.t = peak ? 100 : f == "extremes" ? 1000000 : 10;
   if (o.x.empty())
-    o.x = o.family == "best-at-0" ? "100" : o.family == "best-at-T" || o.family == "ties" ? "0" : peak ? "1" : "5";
+    o.x = f == "best-at-0" ? "100" : f == "best-at-T" || f == "ties" ? "0" : peak ? "1" : f == "extremes" ? "1000000" : "5";
   if (o.ec.empty())
-    o.ec = negative ? "-1000..1000" : o.family == "loops" ? "-100..1000" : "0..1000";
-  // A chain needs N distinct costs: above 10^5 islands, room for twice as many.
-  if (o.family == "chain" && o.ec == "0..1000" && o.n > 100000)
+    o.ec = negative ? "-1000..1000" : f == "loops" ? "-100..1000" : f == "extremes" ? "-1000000..1000000"
+           : f == "near-tie" ? "0..0" : f == "close-costs" ? "900000..1000000" : "0..1000";
+  // A chain or a star needs N distinct costs: above 10^5 islands, room for twice as many.
+  if ((f == "chain" || f == "star") && o.ec == "0..1000" && o.n > 100000)
     o.ec = "0.." + std::to_string((2 * o.n / 100 / 1000 + 1) * 1000);
   if (o.er.empty())
-    o.er = negative || o.family == "x-decides" ? "-10..10"
-           : o.family == "best-at-0"             ? "-10..0"
-           : o.family == "best-at-T"             ? "1..10"
-                                                 : "0..10";
+    o.er = negative || f == "x-decides" ? "-10..10"
+           : f == "best-at-0"             ? "-10..0"
+           : f == "best-at-T"             ? "1..10"
+           : f == "extremes"              ? "-1000..1000"
+                                          : "0..10";
+  if (o.gap.empty() && f == "near-tie")
+    o.gap = "-0.000002";
   if (o.m < 0) {
     const bool distinct = o.family != "duplicates" && o.family != "loops";
     o.m = std::min(2 * o.n, distinct ? (o.n - 1) + o.n * (o.n - 1) / 2 - (o.n - 1) : 2 * o.n);
     if (o.family == "dear-copies") // the tree, its copies, and middling portals as many as pairs allow
       o.m = std::min<std::int64_t>(2 * (o.n - 1) + std::min(o.n, o.n * (o.n - 1) / 2 - (o.n - 1)), MAXN);
+    if (o.family == "near-tie") { // two bridges, the rest inside two halves of the islands
+      const std::int64_t left = o.n / 2, right = o.n - left;
+      o.m = std::min(o.m, o.n + left * (left - 1) / 2 + right * (right - 1) / 2 - (o.n - 2));
+    }
     o.m = std::min<std::int64_t>(std::max<std::int64_t>(o.m, o.n - 1), MAXN);
   }
 }
@@ -115,17 +130,19 @@ bool make_shape(const Options &o, Shape &s, int &scale, std::string &error) {
     error = "--ec and --er take LO..HI";
     return false;
   }
-  scale = std::max({o.ec_decimals, o.er_decimals, decimals_of(o.x), decimals_of(ec_low),
-                        decimals_of(ec_high), decimals_of(er_low), decimals_of(er_high)});
+  scale = std::max({o.ec_decimals, o.er_decimals, decimals_of(o.x), decimals_of(ec_low), decimals_of(ec_high),
+                    decimals_of(er_low), decimals_of(er_high), decimals_of(o.gap)});
   if (scale > kMostDecimals) {
     error = "at most 6 decimals";
     return false;
   }
   s = {o.family, o.n, o.m, o.t, 0, 0, 0, 0, 0, power10(scale - o.ec_decimals), power10(scale - o.er_decimals)};
+  s.one = power10(scale);
   if (!to_units(ec_low, scale, s.ec_low) || !to_units(ec_high, scale, s.ec_high) ||
       !to_units(er_low, scale, s.er_low) || !to_units(er_high, scale, s.er_high) ||
-      !to_units(o.x, scale, s.x) || s.ec_low > s.ec_high || s.er_low > s.er_high) {
-    error = "--x, --ec and --er take plain decimals (LO <= HI) of at most 10^12 units";
+      !to_units(o.x, scale, s.x) || (!o.gap.empty() && !to_units(o.gap, scale, s.gap)) || s.ec_low > s.ec_high ||
+      s.er_low > s.er_high) {
+    error = "--x, --ec, --er and --gap take plain decimals (LO <= HI) of at most 10^12 units";
     return false;
   }
   return true;
@@ -177,6 +194,12 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
       o.ec = value;
     else if (arg == "--er")
       o.er = value;
+    else if (arg == "--gap")
+      o.gap = value;
+    else if (arg == "--mirror" || arg == "--flip") {
+      (arg == "--mirror" ? o.mirror : o.flip) = true;
+      continue;
+    }
     else if (arg == "--ec-decimals" || arg == "--er-decimals") {
       ok = ok && parse_count(value, 0, kMostDecimals, d);
       (arg == "--ec-decimals" ? o.ec_decimals : o.er_decimals) = static_cast<int>(d);
@@ -197,6 +220,8 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
   }
   if (o.family.empty())
     return "no FAMILY given (families: " + family_list() + ")";
+  if (!o.gap.empty() && o.family != "near-tie")
+    return "--gap is for near-tie only";
   apply_family_defaults(o);
   Shape shape;
   int scale = 0;
@@ -207,7 +232,8 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
   // Every option takes part in the seed: other sizes, another instance.
   Random random = random_from(o.family + '|' + std::to_string(o.n) + '|' + std::to_string(o.m) + '|' +
                               std::to_string(o.t) + '|' + o.x + '|' + o.ec + '|' + o.er + '|' +
-                              std::to_string(o.ec_decimals) + '|' + std::to_string(o.er_decimals) + '|' + o.seed);
+                              std::to_string(o.ec_decimals) + '|' + std::to_string(o.er_decimals) + '|' + o.seed +
+                              (o.family == "near-tie" ? '|' + o.gap : std::string()));
   std::vector<Record> records;
   if (error = build_family(shape, random, records); !error.empty())
     return o.family + ": " + error;
@@ -219,7 +245,11 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
       --x_decimals;
   append_decimal(text, shape.x, scale, x_decimals);
   text += '\n';
-  for (const Record &r : records) {
+  for (Record r : records) {
+    if (o.mirror) // island i as N-1-i: the same instance seen from the other end
+      r.a = static_cast<std::int32_t>(shape.n - 1 - r.a), r.b = static_cast<std::int32_t>(shape.n - 1 - r.b);
+    if (o.flip)
+      std::swap(r.a, r.b);
     text += std::to_string(r.a) + ' ' + std::to_string(r.b) + ' ';
     append_decimal(text, r.cost, scale, o.ec_decimals);
     text += ' ';

@@ -2,6 +2,7 @@
 // that would judge wrongly (plain diff, file I/O, dropped tests).
 #include "setter/packaging/cms_package.h"
 
+#include <cmath>
 #include <filesystem>
 #include <system_error>
 
@@ -25,6 +26,22 @@ std::string yaml_quoted(const std::string &text) {
   return out + "'";
 }
 
+// Shares of 100 points over count tests, in whole units of 1/2^k: exact in
+// binary, so that CMS's sum of them is 100 to the last bit, and as even as at
+// least four units a test allow; the later tests take the extra units. Sets
+// precision to the decimals that 0.3 of a share needs.
+std::vector<double> shares_of_100(std::size_t count, int &precision) {
+  int k = 0;
+  while (count > 0 && (std::size_t{100} << k) / count < 4)
+    ++k;
+  const std::size_t units = std::size_t{100} << k, base = units / count, extra = units % count;
+  std::vector<double> shares;
+  for (std::size_t i = 0; i < count; ++i)
+    shares.push_back(std::ldexp(static_cast<double>(base + (i >= count - extra)), -k));
+  precision = k + 1;
+  return shares;
+}
+
 std::string task_yaml(const std::string &name, const std::vector<TestFiles> &tests, const TaskInfo &info) {
   std::size_t samples = 0;
   std::string public_cases;
@@ -32,13 +49,19 @@ std::string task_yaml(const std::string &name, const std::vector<TestFiles> &tes
     if (tests[i].folder == "sample") {
       public_cases += (samples++ ? "," : "") + std::to_string(i);
     }
+  int precision = 0;
+  std::string groups = "[[0, " + std::to_string(samples) + "]";
+  for (const double share : shares_of_100(tests.size() - samples, precision))
+    groups += ", [" + plain_decimal(share) + ", 1]";
   return "name: " + name + "\ntitle: " + yaml_quoted(info.title) + "\nprimary_language: en\ntime_limit: " +
          shortest(info.time_limit) + "\nmemory_limit: " + std::to_string(info.memory_mib) +
          "\nn_input: " + std::to_string(tests.size()) + "\npublic_testcases: \"" + public_cases +
          "\"\ninfile: \"\"\noutfile: \"\"\ntoken_mode: disabled\n"
-         "# The samples score nothing; the secret tests share 100 points, each scored\n"
-         "# by the checker (1, 0.3 or 0).\nscore_type: GroupSum\nscore_type_parameters: [[0, " +
-         std::to_string(samples) + "], [100, " + std::to_string(tests.size() - samples) + "]]\n";
+         "# The samples score nothing. Each secret test is a group of its own, worth its\n"
+         "# share of 100 points, which CMS multiplies by the checker's score (1, 0.3 or 0).\n"
+         "score_type: GroupMin\nscore_type_parameters: " +
+         groups + "]\nscore_precision: " + std::to_string(precision) + "\nscore_mode: " + info.score_mode +
+         "\nfeedback_level: " + info.feedback_level + "\n";
 }
 
 std::string fill(const fs::path &root, const std::string &name, const std::vector<TestFiles> &tests,

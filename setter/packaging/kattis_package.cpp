@@ -7,6 +7,7 @@
 #include "setter/packaging/embedded.h"
 #include "setter/packaging/folder.h"
 #include "setter/packaging/statement.h"
+#include "setter/validation/instance_file.h"
 
 namespace fs = std::filesystem;
 
@@ -41,6 +42,7 @@ std::string fill(const fs::path &root, const std::vector<TestFiles> &tests, cons
   std::error_code failure;
   const std::string statement = statement_latex(info.name, false);
   bool ok = put_file(root / "problem.yaml", problem_yaml(info)) &&
+            put_file(root / ".timelimit", plain_decimal(info.time_limit) + "\n") &&
             put_file(root / "problem_statement" / "problem.en.tex", statement) &&
             put_file(root / "input_validators" / "portal_input" / "input-validator.cpp", embedded("input-validator.cpp")) &&
             put_file(root / "input_validators" / "portal_input" / "build", build_script("input-validator.cpp"), true) &&

@@ -13,6 +13,7 @@ struct ProblemInfo {
   std::string license = "cc by-sa";
   std::string rights_owner = "Portal Plan problem setters";
   int memory_mib = 1024;
+  double time_limit = 1; // seconds, for DOMjudge's .timelimit
 };
 
 // Whether out can name a package: an empty string, or why not.

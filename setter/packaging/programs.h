@@ -18,3 +18,9 @@ bool on_path(const std::string &name);
 // output streams into the file at log; returns its exit status, or -1 when it
 // cannot be started or does not exit normally.
 int run_logged(const std::vector<std::string> &argv, const std::string &log);
+
+// Runs the program at path with the file at input on standard input and both
+// output streams into /dev/null, killed after wall_limit seconds; sets
+// cpu_seconds to the user and system time it used. Returns its exit status, or
+// -1 when it cannot be started, ends by a signal or is killed.
+int run_timed(const std::string &path, const std::string &input, double wall_limit, double &cpu_seconds);

@@ -2,7 +2,9 @@
 #include "setter/packaging/testset.h"
 
 #include <filesystem>
+#include <tuple>
 
+#include "setter/coverage/facts.h"
 #include "setter/families/generator.h"
 #include "setter/language/language.h"
 #include "setter/packaging/embedded.h"
@@ -16,13 +18,14 @@ namespace fs = std::filesystem;
 namespace {
 
 // The families at every size; each name says what it is there to catch.
-const char *const kEveryFamily[] = {"random",    "chain",     "duplicates", "dear-copies", "loops",      "negative",
-                                    "best-at-0", "best-at-T", "ties",       "peak-late",   "peak-early", "x-decides"};
+const char *const kEveryFamily[] = {"random",    "chain",      "duplicates", "dear-copies", "loops",   "negative",
+                                    "best-at-0", "best-at-T",  "ties",       "peak-late",   "peak-early", "x-decides",
+                                    "star",      "extremes",   "near-tie",   "close-costs"};
 
 // Writes the files of one test from its instance text into folder; false, with
 // error set, when the instance is not a sound test.
 bool write_test(const fs::path &folder, const std::string &name, const std::string &text, const std::string &desc,
-                std::string &error) {
+                std::vector<TestFacts> &facts, std::string &error) {
   const Checked checked = validate_instance(text, name + ".in", statement_bounds());
   if (!checked.reports.empty() || !checked.solvable) {
     error = say("test " + name + " is not sound: ", "測資 " + name + " 有缺陷：") +
@@ -30,6 +33,7 @@ bool write_test(const fs::path &folder, const std::string &name, const std::stri
     return false;
   }
   const std::string meets = constraints_met();
+  facts.push_back(facts_of(folder.filename().string() + "/" + name, text));
   const fs::path base = folder / name;
   if (!put_file(base.string() + ".in", text) || !put_file(base.string() + ".ans", optimal_plan(checked.best)) ||
       !put_file(base.string() + ".total", plain_decimal(checked.best.total) + "\n") ||
@@ -73,26 +77,48 @@ std::vector<TestSpec> default_tests(const std::string &seed) {
   args = {"random", "--n", "1000"};
   args.insert(args.end(), fractions.begin(), fractions.end());
   add("fractions-n1000", args);
-  add("random-largest", {"random", "--n", "262144", "--m", "262144"});
-  add("chain-largest", {"chain", "--n", "262144", "--m", "262144", "--ec", "0..10000"});
-  add("duplicates-largest", {"duplicates", "--n", "262144", "--m", "262144"});
+  add("extremes-x-low-n1000", {"extremes", "--n", "1000", "--x", "-1000000"});
+  // Least totals at 0 and T apart by just beyond the checker's tolerance, either
+  // way, small (1e-6 absolute) and large (1e-8 of about 10^9); within it; level.
+  const std::vector<std::string> large = {"--ec", "999000..999900", "--t", "1000000"};
+  for (const auto &[what, gap, magnitude] :
+       {std::tuple{"0-better", "0.000002", false}, {"large-T-better", "-20", true}, {"large-0-better", "20", true},
+        {"large-within", "5", true}, {"level", "0", true}}) {
+    args = {"near-tie", "--n", "1000", "--gap", gap};
+    if (magnitude)
+      args.insert(args.end(), large.begin(), large.end());
+    add(std::string("near-tie-") + what + "-n1000", args);
+  }
+  // The largest sizes: every number at an end, dense graphs, stars and chains
+  // that a naive union-find walks again and again (each way of linking roots is
+  // caught by one of a pair), and a near tie.
+  add("extremes-largest", {"extremes", "--n", "262144", "--m", "262144"});
+  add("dense-largest", {"random", "--n", "1000", "--m", "262144"});
+  add("dense-duplicates-largest", {"duplicates", "--n", "100", "--m", "262144"});
+  add("star-largest", {"star", "--n", "262144", "--m", "262144"});
+  add("star-mirrored-largest", {"star", "--n", "262144", "--m", "262144", "--mirror"});
+  add("chain-largest", {"chain", "--n", "131072", "--m", "262144"});
+  add("chain-mirrored-flipped-largest", {"chain", "--n", "131072", "--m", "262144", "--mirror", "--flip"});
+  add("near-tie-largest", {"near-tie", "--n", "262144", "--m", "262144", "--t", "1000000"});
+  add("close-costs-largest", {"close-costs", "--n", "131072", "--m", "262144"});
   return tests;
 }
 
-std::string write_testset(const std::string &dir, const std::string &seed,
+std::string write_testset(const std::string &dir, const std::string &seed, std::vector<TestFacts> &facts,
                           const std::function<void(const std::string &)> &progress) {
   return write_folder(dir, [&](const fs::path &root) {
     std::string error;
+    facts.clear();
     progress("sample 1");
     if (!write_test(root / "sample", "1", embedded("examples/instance.txt"), "The example of the problem statement.\n",
-                    error))
+                    facts, error))
       return error;
     for (const TestSpec &test : default_tests(seed)) {
       progress(test.name);
       std::string text;
       if (std::string why = generate_instance(test.args, text); !why.empty())
         return say("test ", "測資 ") + test.name + ": " + why;
-      if (!write_test(root / "secret", test.name, text, command_of(test.args) + "\n", error))
+      if (!write_test(root / "secret", test.name, text, command_of(test.args) + "\n", facts, error))
         return error;
     }
     return std::string();

@@ -6,19 +6,23 @@
 #include <string>
 #include <vector>
 
+#include "setter/coverage/facts.h"
+
 struct TestSpec {
   std::string name;              // NAME of NAME.in, NAME.ans, ...
   std::vector<std::string> args; // setter generate's arguments
 };
 
-// The generated tests for seed, in file-name order: many with N <= 10, each
-// family at N = 1000, and the largest (N = M = 262144).
+// The generated tests for seed, in file-name order: every family at N = 4, 7
+// and 10 and at N = 1000, near ties at N = 1000, and the largest: every number
+// at an end, dense graphs, stars, chains and a near tie.
 std::vector<TestSpec> default_tests(const std::string &seed);
 
 // Writes the set into the folder dir, which must not exist or be empty:
 // sample/1.* from the example, secret/NAME.{in,ans,total,desc} from each test.
-// Every test is validated against the statement's bounds first. The folder
-// appears whole or not at all. progress is told each test's name as it is made.
-// Returns an empty string, or what went wrong.
-std::string write_testset(const std::string &dir, const std::string &seed,
+// Every test is validated against the statement's bounds first, and its facts
+// appended to facts for the coverage report. The folder appears whole or not at
+// all. progress is told each test's name as it is made. Returns an empty string,
+// or what went wrong.
+std::string write_testset(const std::string &dir, const std::string &seed, std::vector<TestFacts> &facts,
                           const std::function<void(const std::string &)> &progress);

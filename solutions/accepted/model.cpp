@@ -3,7 +3,6 @@
 // minimum of linear functions of t, so it is concave and the better end is best.
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <numeric>
 #include <utility>
 #include <vector>
@@ -49,15 +48,18 @@ int main() {
   if (std::scanf("%d %d %d %lf", &n, &m, &T, &X) != 4)
     return 1;
   std::vector<Portal> all(m);
-  std::map<std::pair<int, int>, int> last; // a pair of islands names the last portal joining it
+  std::vector<std::pair<long long, int>> pairs(m); // (the pair of islands, the portal)
   for (int i = 0; i < m; ++i) {
     Portal &p = all[i];
     if (std::scanf("%d %d %lf %lf", &p.a, &p.b, &p.cost, &p.rate) != 4)
       return 1;
-    last[{std::max(p.a, p.b), std::min(p.a, p.b)}] = i;
+    pairs[i] = {static_cast<long long>(std::max(p.a, p.b)) * n + std::min(p.a, p.b), i};
   }
-  for (const auto &entry : last)
-    portals.push_back(all[entry.second]);
+  // A pair of islands names the last portal joining it.
+  std::sort(pairs.begin(), pairs.end());
+  for (int i = 0; i < m; ++i)
+    if (i + 1 == m || pairs[i + 1].first != pairs[i].first)
+      portals.push_back(all[pairs[i].second]);
   std::vector<int> at_zero, at_end;
   const double zero = cheapest(0, at_zero), end = cheapest(T, at_end);
   const bool use_end = end < zero;

@@ -1,0 +1,50 @@
+// The families' shared building blocks.
+#include "setter/families/building.h"
+
+#include <algorithm>
+
+std::uint64_t pair_key(std::int64_t a, std::int64_t b) {
+  return static_cast<std::uint64_t>(std::max(a, b)) << 32 | static_cast<std::uint64_t>(std::min(a, b));
+}
+
+std::int64_t floor_div(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+
+std::int64_t ceil_to(std::int64_t v, std::int64_t unit) { return -floor_div(-v, unit) * unit; }
+
+std::int64_t on_grid(Random &r, std::int64_t low, std::int64_t high, std::int64_t unit) {
+  return uniform(r, -floor_div(-low, unit), floor_div(high, unit)) * unit;
+}
+
+bool grid_holds(std::int64_t low, std::int64_t high, std::int64_t unit) {
+  return low <= high && -floor_div(-low, unit) <= floor_div(high, unit);
+}
+
+std::int32_t island(Random &r, const Shape &s) { return static_cast<std::int32_t>(uniform(r, 0, s.n - 1)); }
+
+bool pairs_suffice(const Shape &s) { return s.m - (s.n - 1) <= s.n * (s.n - 1) / 2 - (s.n - 1); }
+
+std::vector<std::int32_t> shuffled_labels(const Shape &s, Random &r) {
+  std::vector<std::int32_t> label(static_cast<std::size_t>(s.n));
+  for (std::size_t i = 0; i < label.size(); ++i)
+    label[i] = static_cast<std::int32_t>(i);
+  shuffle(r, label);
+  return label;
+}
+
+void place_in_order(std::vector<Record> &out, const std::vector<std::size_t> &order) {
+  std::vector<Record> placed;
+  for (std::size_t i : order)
+    placed.push_back(out[i]);
+  out = std::move(placed);
+}
+
+void random_orientation(Random &r, std::vector<Record> &records) {
+  for (Record &rec : records)
+    if (next_bits(r) >> 63)
+      std::swap(rec.a, rec.b);
+}
+
+void random_rates(const Shape &s, Random &r, std::vector<Record> &records) {
+  for (Record &rec : records)
+    rec.rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
+}
