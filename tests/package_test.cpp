@@ -46,6 +46,7 @@ Files tree(const std::string &dir) {
 // A test set and its package, written once for the whole file.
 struct Written {
   std::string set, package;
+  std::string report; // what setter testset printed
 };
 
 const Written &written() {
@@ -53,11 +54,27 @@ const Written &written() {
   if (w.set.empty()) {
     w.set = fresh_path("set");
     w.package = fresh_path("portalplan");
-    EXPECT_EQ(run_program(kSetter, {"testset", w.set}).status, 0);
+    Ran testset = run_setter("en", {"testset", w.set});
+    EXPECT_EQ(testset.status, 0);
+    w.report = testset.out;
     Ran r = run_program(kSetter, {"package", "kattis", w.set, w.package});
     EXPECT_EQ(r.status, 0) << r.err;
   }
   return w;
+}
+
+// A test set of copies of the example: the sample and count secret tests.
+std::string copies_of_the_example(std::size_t count) {
+  const std::string dir = fresh_path("copies");
+  const std::string in = bytes_of(EXAMPLES_DIR "/instance.txt");
+  for (std::size_t i = 0; i <= count; ++i) {
+    const std::string base = dir + (i == 0 ? "/sample/1" : "/secret/" + std::to_string(1000 + i));
+    fs::create_directories(fs::path(base).parent_path());
+    std::ofstream(base + ".in") << in;
+    std::ofstream(base + ".ans") << "3 3\n3 2\n1 3\n0 1\n";
+    std::ofstream(base + ".total") << "8\n";
+  }
+  return dir;
 }
 
 TEST(TestSet, TheSameSeedGivesTheSameBytes) {
@@ -84,6 +101,36 @@ TEST(TestSet, TheSameSeedGivesTheSameBytes) {
   for (std::size_t at = std::string("setter ").size(), end; at < desc.size(); at = end + 1)
     args.push_back(desc.substr(at, (end = desc.find_first_of(" \n", at)) - at));
   EXPECT_EQ(run_program(kSetter, args).out, first.at("secret/13-dear-copies-n4.in"));
+}
+
+// The default set reaches every end of every bound and holds the shapes that
+// slow solutions fail on; testset ends with the report that setter coverage
+// prints for the set and for the package written from it.
+TEST(TestSet, ReachesEveryEndAndEndsWithItsCoverage) {
+  const std::string &report = written().report;
+  EXPECT_NE(report.find("Every end of every bound is reached.\n"), std::string::npos) << report;
+  EXPECT_EQ(report.find("not reached"), std::string::npos) << report;
+  EXPECT_NE(report.find("  highest island degree: 262143 ("), std::string::npos) << report;
+  EXPECT_EQ(run_setter("en", {"coverage", written().set}).out, report);
+  EXPECT_EQ(run_setter("en", {"coverage", written().package}).out, report);
+  EXPECT_NE(run_setter("zh-TW", {"coverage", written().set}).out.find("每個範圍的兩端都有測資達到。"), std::string::npos);
+  std::size_t size = 0;
+  for (const auto &entry : fs::recursive_directory_iterator(written().set))
+    size += entry.is_regular_file() ? entry.file_size() : 0;
+  EXPECT_LT(size, 100u << 20); // a contest's data, not a download
+}
+
+TEST(Coverage, ABrokenTestIsNamedAndLeftOut) {
+  const std::string set = copies_of_the_example(2);
+  std::ofstream(set + "/secret/1001.in") << "4 5 3 2\n0 9 1 1\n";
+  Ran r = run_setter("en", {"coverage", set});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("1001.in:2:3: "), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("Coverage of 2 tests:\n"), std::string::npos) << r.out;
+  EXPECT_EQ(run_setter("en", {"coverage"}).status, 2);
+  EXPECT_EQ(run_setter("en", {"coverage", set, "--frobnicate"}).status, 2);
+  EXPECT_EQ(run_setter("en", {"coverage", fresh_path("nothing")}).status, 1);
+  EXPECT_EQ(run_setter("en", {"coverage", "--help"}).out.rfind("usage: setter coverage DIR", 0), 0u);
 }
 
 TEST(TestSet, RefusesAFolderInUse) {
@@ -246,20 +293,6 @@ void expect_cms_scoring(const std::string &yaml, std::size_t samples, std::size_
   const int precision = std::stoi(yaml_value(yaml, "score_precision"));
   const double scale = std::pow(10.0, precision), shown = std::round(0.3 * smallest * scale) / scale;
   EXPECT_NEAR(shown, 0.3 * smallest, 1e-9) << "0.3 of " << smallest << " at precision " << precision;
-}
-
-// A test set of copies of the example: the sample and count secret tests.
-std::string copies_of_the_example(std::size_t count) {
-  const std::string dir = fresh_path("copies");
-  const std::string in = bytes_of(EXAMPLES_DIR "/instance.txt");
-  for (std::size_t i = 0; i <= count; ++i) {
-    const std::string base = dir + (i == 0 ? "/sample/1" : "/secret/" + std::to_string(1000 + i));
-    fs::create_directories(fs::path(base).parent_path());
-    std::ofstream(base + ".in") << in;
-    std::ofstream(base + ".ans") << "3 3\n3 2\n1 3\n0 1\n";
-    std::ofstream(base + ".total") << "8\n";
-  }
-  return dir;
 }
 
 TEST(CmsPackage, OneHundredPointsWhateverTheNumberOfTests) {

@@ -340,7 +340,8 @@ TEST(Generate, SameArgumentsSameBytes) {
 // answer and plan score 1 through the checker.
 TEST(Generate, EveryInstanceIsSoundAndSolved) {
   const char *families[] = {"random",    "chain",     "duplicates", "dear-copies", "loops",      "negative",
-                            "best-at-0", "best-at-T", "ties",       "peak-late",   "peak-early", "x-decides"};
+                            "best-at-0", "best-at-T", "ties",       "peak-late",   "peak-early", "x-decides",
+                            "star",      "extremes",  "near-tie",   "close-costs"};
   const char *sizes[][3] = {{"1", "0", "0"}, {"2", "1", "1"}, {"3", "3", "2"}, {"12", "40", "5"}, {"60", "300", "1000"}};
   for (const char *family : families)
     for (const auto &size : sizes)
