@@ -54,7 +54,8 @@ TEST(SetterInputs, NoSoundFileIsOneLineAndExitOne) {
     chmod(locked.c_str(), 0);
     bad.push_back({locked, unopened});
   }
-  const Said no_test{"no .in files in the folder", "資料夾中沒有 .in 測資檔"};
+  const Said no_test{"no tests in the folder: no NAME.in, no sample/ or secret/, no Kattis data/, no CMS input/",
+                     "資料夾中沒有測資：沒有 NAME.in、sample/ 或 secret/、Kattis 的 data/ 或 CMS 的 input/"};
   for (const std::string lang : kLanguages)
     for (const Bad &b : bad)
       for (const std::vector<std::string> &args : {std::vector<std::string>{"solve", b.path},

@@ -208,7 +208,7 @@ TEST(Validate, LayoutOfARecordLineFollowedByMore) {
     for (int i = 2; i < 19; ++i) // the chain on to island 19
       instance += std::to_string(i) + " " + std::to_string(i + 1) + " 4 2\n";
     const std::string report = *c.report ? std::string("{i}:3:") + c.report + "\n" : "";
-    expect_validate({c.line, instance, "-", report, *c.report ? 1 : 0});
+    expect_validate({c.line, instance, "-", report, *c.report ? 1 : 0}, {"--checker-limits"});
   }
 }
 
@@ -240,7 +240,14 @@ TEST(Validate, LoaderBoundsAndSoundness) {
        "{i}:1:1: t = 2 時的最小總成本不是有限數（-inf），成本溢位\n", 1},
   };
   for (const Report &c : cases)
-    expect_validate(c);
+    expect_validate(c, {"--checker-limits"});
+  // By default, the statement's bounds, which the package's input validator enforces.
+  expect_validate({"statement_bounds", "2 1 2000000 5\n0 1 2000000.5 1.1234567\n", "-",
+                   "{i}:1:5: T = 2000000 超出範圍 0..1000000（--t）\n{i}:2:5: ec = 2000000.5 超出範圍 -1000000..1000000（--ec）\n"
+                   "{i}:2:15: 實數的小數點後超過 6 位（--decimals）\n",
+                   1});
+  expect_validate({"statement_bounds_relaxed", "2 1 2000000 5\n0 1 2000000.5 1.1234567\n", "-", "", 0},
+                  {"--checker-limits"});
   expect_validate({"bounds", kSound, "-",
                    "{i}:1:1: N = 3 超出範圍 4..10（--n）\n{i}:1:3: M = 3 超出範圍 0..2（--m）\n"
                    "{i}:1:5: T = 2 超出範圍 3..3（--t）\n{i}:1:7: X = 1.5 超出範圍 -1..1（--x）\n"

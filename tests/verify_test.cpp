@@ -1,10 +1,19 @@
-// setter verify through the binary: the table and exit status for programs that
-// pass, fail, crash, hang, leave children behind or never stop writing.
+// setter verify through the binary: the table, the verdicts as judges name them,
+// the limits, programs as a setter has them, a package's own submissions, and
+// hostile programs, of which nothing may outlive verify.
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -16,58 +25,89 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const char kPlan[] = "3 3\n3 2\n1 3\n0 1\n";
+
 // A small test set by hand: the example as the sample, and two secret tests
 // (the optimum at t = 3, and one island at t = 0).
 std::string small_set() {
   const std::string dir = fresh_dir();
   const std::string example = bytes_of(EXAMPLES_DIR "/instance.txt");
   const struct {
-    const char *base, *in, *ans, *total;
-  } tests[] = {{"sample/1", example.c_str(), "3 3\n3 2\n1 3\n0 1\n", "8\n"},
-               {"secret/a", example.c_str(), "3 3\n3 2\n1 3\n0 1\n", "8\n"},
-               {"secret/b", "1 0 5 2\n", "0 0\n", "0\n"}};
+    const char *base;
+    std::string in, ans, total;
+  } tests[] = {{"sample/1", example, kPlan, "8\n"}, {"secret/a", example, kPlan, "8\n"}, {"secret/b", "1 0 5 2\n", "0 0\n", "0\n"}};
   for (const auto &t : tests) {
     fs::create_directories(fs::path(dir + t.base).parent_path());
-    for (auto [extension, text] : {std::pair{".in", t.in}, {".ans", t.ans}, {".total", t.total}})
-      ASSERT_EQ(std::system(("printf '%s' '" + std::string(text) + "' > " + dir + t.base + extension).c_str()), 0), "";
+    std::ofstream(dir + t.base + ".in") << t.in;
+    std::ofstream(dir + t.base + ".ans") << t.ans;
+    std::ofstream(dir + t.base + ".total") << t.total;
   }
   return dir;
 }
 
-// A program from a shell script.
-std::string script(const std::string &body) {
-  const std::string path = temp_file("#!/bin/sh\n" + body + "\n");
+// A program from a shell script, in a file whose name holds mark, so that its
+// processes can be found by name.
+std::string script(const std::string &body, const std::string &mark = "prog") {
+  const std::string path = fresh_dir() + mark + ".sh";
+  std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
   chmod(path.c_str(), 0755);
   return path;
 }
 
-// The first six fields of the table's row for program: the program, what is
-// expected of it, how many tests scored 1, 0.3 and 0, and the failed runs.
-std::vector<std::string> row_of(const std::string &table, const std::string &program) {
+// A sleep no other run asks for, so that a run beside this one cannot pass for a
+// survivor: "sleep 1000.PID0N".
+std::string sleep_mark(int n) { return "sleep 1000." + std::to_string(getpid()) + "0" + std::to_string(n); }
+
+// Whether some process's command line holds text.
+bool running(const std::string &text) {
+  for (const auto &entry : fs::directory_iterator("/proc")) {
+    std::ifstream in(entry.path() / "cmdline", std::ios::binary);
+    std::stringstream line;
+    line << in.rdbuf();
+    if (line.str().find(text) != std::string::npos && entry.path().filename() != std::to_string(getpid()))
+      return true;
+  }
+  return false;
+}
+
+// The fields of the table's row for program, split at runs of spaces: the
+// program, then the expectation (one or several words), then the counts.
+std::string row_of(const std::string &table, const std::string &program) {
   const std::size_t at = table.find(program + " ");
-  std::istringstream row(table.substr(at == std::string::npos ? table.size() : at));
-  std::vector<std::string> fields(6);
-  for (std::string &f : fields)
-    row >> f;
-  return fields;
+  return at == std::string::npos ? "" : table.substr(at, table.find('\n', at) - at);
+}
+
+// The seven counts of a row: runs accepted, 0.3, WA, TLE, MLE, OLE, RTE.
+std::vector<int> counts_of(const std::string &row, const std::string &expected) {
+  std::istringstream in(row.substr(row.find(expected) + expected.size()));
+  std::vector<int> counts(7);
+  for (int &c : counts)
+    in >> c;
+  return counts;
 }
 
 const std::string kModel = SOLUTIONS_DIR "/model", kAlwaysZero = SOLUTIONS_DIR "/always_zero";
 
 TEST(Verify, TheTableAndTheExpectations) {
   const std::string set = small_set();
-  Ran r = run_program(kSetter, {"verify", set, "--accepted", kModel, "--wrong", kAlwaysZero});
+  Ran r = run_setter("en", {"verify", set, "--accepted", kModel, "--wrong", kAlwaysZero, "--all-tests"});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(row_of(r.out, kModel), (std::vector<std::string>{kModel, "accepted", "3", "0", "0", "0"})) << r.out;
-  EXPECT_EQ(row_of(r.out, kAlwaysZero), (std::vector<std::string>{kAlwaysZero, "wrong", "1", "2", "0", "0"})) << r.out;
-  EXPECT_NE(r.out.find("sample/1: 輸出的建設方案為該 t 值中的最小成本方案，但 t 值的選擇並非最佳。"), std::string::npos) << r.out;
+  EXPECT_EQ(counts_of(row_of(r.out, kModel), "accepted"), (std::vector<int>{3, 0, 0, 0, 0, 0, 0})) << r.out;
+  EXPECT_EQ(counts_of(row_of(r.out, kAlwaysZero), "wrong answer"), (std::vector<int>{1, 2, 0, 0, 0, 0, 0})) << r.out;
+  EXPECT_NE(r.out.find("sample/1: 0.3: 輸出的建設方案為該 t 值中的最小成本方案，但 t 值的選擇並非最佳。"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find("NOT AS EXPECTED"), std::string::npos);
+  // Without --all-tests, a program expected to fail stops at its first miss.
+  r = run_setter("en", {"verify", set, "--wrong", kAlwaysZero});
+  EXPECT_EQ(counts_of(row_of(r.out, kAlwaysZero), "wrong answer"), (std::vector<int>{0, 1, 0, 0, 0, 0, 0})) << r.out;
 
-  Ran wrong = run_program(kSetter, {"verify", set, "--wrong", kModel, "--accepted", kAlwaysZero});
+  Ran wrong = run_setter("en", {"verify", set, "--wrong", kModel, "--accepted", kAlwaysZero});
   EXPECT_EQ(wrong.status, 1);
   EXPECT_NE(wrong.out.find("NOT AS EXPECTED"), std::string::npos);
   // Only reported: no expectation to fail.
   EXPECT_EQ(run_program(kSetter, {"verify", set, kAlwaysZero}).status, 0);
+  // Every run on a line of its own, with its time and memory.
+  r = run_setter("en", {"verify", set, kModel, "--runs"});
+  EXPECT_NE(r.out.find(kModel + " secret/b: accepted, "), std::string::npos) << r.out;
 }
 
 TEST(Verify, EveryLayoutOfTests) {
@@ -89,22 +129,132 @@ TEST(Verify, EveryLayoutOfTests) {
   }
 }
 
-TEST(Verify, ProgramsThatCrashHangOrNeverStop) {
+// Verdicts as judges name them, for programs that crash, hang, hold memory, write
+// without end or leave children behind; nothing they start survives.
+TEST(Verify, HostileProgramsGetTheirVerdictAndLeaveNothingBehind) {
   const std::string set = small_set();
-  // Sleeps of lengths no other run uses, so that a run beside this one (another
-  // build's tests) cannot pass for a survivor.
-  const std::string mark = "9" + std::to_string(getpid());
-  const std::string crash = script("exit 3"), hang = script("sleep " + mark + "4"),
-                    children = script("sh -c 'sleep " + mark + "3' & sleep " + mark + "2"),
-                    endless = script("printf '0 5\\n'; yes ''");
-  Ran r = run_program(kSetter, {"verify", set, "--time-limit", "0.5", "--wrong", crash, hang, children, endless});
+  const std::string sleeper = sleep_mark(1), escaper = sleep_mark(2), keeper = sleep_mark(3);
+  const std::string hog = fresh_dir() + "hog.cpp";
+  std::ofstream(hog) << "#include <cstdio>\n#include <cstdlib>\nint main() {\n"
+                        "  const std::size_t n = std::size_t(3) << 30;\n"
+                        "  char *p = static_cast<char *>(std::malloc(n));\n"
+                        "  for (std::size_t i = 0; p && i < n; i += 4096) p[i] = 1;\n"
+                        "  std::puts(\"0 0\");\n}\n";
+  const struct {
+    std::string program;
+    const char *verdict;
+  } cases[] = {
+      {script("exit 3"), "run-time error (exit status 3)"},
+      {script("kill -SEGV $$"), "run-time error (signal 11 SIGSEGV)"},
+      {script("exec " + sleeper), "time limit exceeded"},
+      {script("while :; do :; done"), "time limit exceeded"},
+      {hog, "memory limit exceeded"},
+      {script(std::string("printf '") + kPlan + "'; exec yes ''"), "output limit exceeded"},
+      // A child that leaves the group and lets go of its streams, then the
+      // program ends: judged on what it wrote, the child killed all the same.
+      {script("setsid sh -c '" + escaper + "' < /dev/null > /dev/null 2>&1 &\nprintf '" + kPlan + "'"), "wrong answer"},
+      // A child that keeps standard output open: judged once the program exits.
+      {script(keeper + " &\nprintf '" + kPlan + "'"), "wrong answer"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.verdict);
+    const auto start = std::chrono::steady_clock::now();
+    Ran r = run_setter("en", {"verify", set, c.program, "--time-limit", "0.5", "--memory-limit", "256",
+                              "--output-limit", "1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    // The plan is the sample's optimal one, and a wrong answer on the next test.
+    const std::string where = std::string(c.verdict) == "wrong answer" ? "secret/b: " : "sample/1: ";
+    EXPECT_NE(r.out.find(where + c.verdict), std::string::npos) << r.out << r.err;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+    for (const std::string &m : {sleeper, escaper, keeper})
+      EXPECT_FALSE(running(m)) << m << " outlived verify";
+  }
+}
+
+// SIGINT, SIGTERM or SIGHUP to verify while a program loops: verify ends as the
+// signal ends a process, and the program, and what it started, end with it.
+TEST(Verify, AnInterruptEndsEveryProgram) {
+  const std::string set = small_set();
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    const std::string looper = "looper" + std::to_string(signal) + "_" + std::to_string(getpid());
+    const std::string child = sleep_mark(10 + signal);
+    const std::string program = script("setsid sh -c '" + child + "' &\nwhile :; do :; done", looper);
+    std::vector<char *> argv;
+    const std::vector<std::string> args = {kSetter, "verify", set, program, "--time-limit", "100"};
+    for (const std::string &a : args)
+      argv.push_back(const_cast<char *>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
+    // As from a terminal: whoever runs the tests may ignore these signals.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP})
+      sigaddset(&defaults, s);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    pid_t pid;
+    ASSERT_EQ(posix_spawn(&pid, kSetter.c_str(), &files, &attributes, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&files);
+    posix_spawnattr_destroy(&attributes);
+    for (int i = 0; i < 1000 && !(running(looper) && running(child)); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(running(looper));
+    kill(pid, signal);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+    EXPECT_FALSE(running(looper));
+    EXPECT_FALSE(running(child));
+  }
+}
+
+// Sources compiled as judges compile them, bare names in the current folder,
+// and a source that does not compile.
+TEST(Verify, ProgramsAsASetterHasThem) {
+  const std::string set = small_set();
+  Ran r = run_setter("en", {"verify", set, "--accepted", SOLUTIONS_SOURCE_DIR "/accepted/model.cpp"});
   EXPECT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_NE(r.out.find("sample/1: crashed (exit status 3)"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("sample/1: time-out (over 0.50 s)"), std::string::npos) << r.out;
-  // Killed at the limit with all it started: no process of theirs outlives verify.
-  EXPECT_NE(std::system(("pgrep -f 'sleep " + mark + "[234]' > /dev/null").c_str()), 0);
-  // Gigabytes of blank lines are read as they come, never held.
-  EXPECT_LT(r.peak_kib, 200 * 1024);
+  const std::string folder = fresh_dir();
+  fs::copy_file(kModel, folder + "model");
+  r = run_program("/bin/sh", {"-c", "cd " + folder + " && " + kSetter + " verify " + set + " --accepted model"});
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  const std::string broken = fresh_dir() + "broken.cpp";
+  std::ofstream(broken) << "int main() { return }\n";
+  r = run_setter("en", {"verify", set, broken});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("broken.cpp: does not compile with g++:"), std::string::npos) << r.err;
+}
+
+// With no program, a package's own submissions run, each folder's verdict
+// expected; the package's time limit holds.
+TEST(Verify, APackagesOwnSubmissions) {
+  const std::string set = small_set(), package = fresh_dir();
+  fs::create_directories(package + "data");
+  fs::copy(set + "sample", package + "data/sample");
+  fs::copy(set + "secret", package + "data/secret");
+  std::ofstream(package + ".timelimit") << "1\n";
+  fs::create_directories(package + "submissions/accepted");
+  fs::create_directories(package + "submissions/wrong_answer");
+  fs::create_directories(package + "submissions/time_limit_exceeded");
+  fs::copy_file(SOLUTIONS_SOURCE_DIR "/accepted/model.cpp", package + "submissions/accepted/model.cpp");
+  fs::copy_file(SOLUTIONS_SOURCE_DIR "/wrong_answer/always_zero.cpp", package + "submissions/wrong_answer/zero.cpp");
+  std::ofstream(package + "submissions/time_limit_exceeded/slow.sh") << "#!/bin/sh\nwhile :; do :; done\n";
+  chmod((package + "submissions/time_limit_exceeded/slow.sh").c_str(), 0755);
+  Ran r = run_setter("en", {"verify", package});
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_NE(r.err.find("time limit 1 s (" + package + ".timelimit)"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find(", past 2.00 s)"), std::string::npos) << r.out;
+  // Filed under the wrong verdict: the mismatch fails verify.
+  fs::rename(package + "submissions/wrong_answer/zero.cpp", package + "submissions/accepted/zero.cpp");
+  r = run_setter("en", {"verify", package});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("NOT AS EXPECTED"), std::string::npos) << r.out;
 }
 
 TEST(Verify, BrokenCalls) {
@@ -115,10 +265,14 @@ TEST(Verify, BrokenCalls) {
     int status;
     const char *says;
   } cases[] = {
-      {"missing program", {"verify", set, "/nonexistent/solution"}, 2, "no program to run"},
-      {"no program", {"verify", set}, 2, "needs DIR and at least one PROGRAM"},
+      {"missing program", {"verify", set, "/nonexistent/solution"}, 2, "not a program to run"},
+      {"missing bare name", {"verify", set, "no-such-program-here"}, 2, "no program by that name here or on the PATH"},
+      {"no program", {"verify", set}, 2, "no PROGRAM given"},
+      {"the set after the program", {"verify", "--accepted", kModel, set}, 2, "DIR comes first"},
       {"not a test set", {"verify", fresh_dir(), kModel}, 1, "not a test set, a Kattis package or a CMS task folder"},
       {"bad time limit", {"verify", set, kModel, "--time-limit", "-1"}, 2, "--time-limit"},
+      {"bad memory limit", {"verify", set, kModel, "--memory-limit", "x"}, 2, "--memory-limit"},
+      {"time limit without a value", {"verify", set, kModel, "--time-limit"}, 2, "--time-limit needs a value"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.name);

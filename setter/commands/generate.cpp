@@ -13,13 +13,14 @@ namespace {
 
 constexpr char kHelp[] = R"(usage: setter generate FAMILY [--n N] [--m M] [--t T] [--x X] [--seed S]
                        [--ec LO..HI] [--er LO..HI] [--ec-decimals D] [--er-decimals D]
-                       [-o FILE]
+                       [--gap G] [--mirror] [--flip] [--checker-limits] [-o FILE]
 
 Writes one instance in the canonical layout to standard output, or with -o
 FILE to FILE, which appears only when the whole instance is written (a failed
 run leaves no file behind). The same arguments give the same bytes on every
 platform. Options take their value after a space or an "=". Every instance admits an
-optimal plan and passes "setter validate".
+optimal plan and passes "setter validate"; one that would break the statement's
+bounds (T above 10^6, say) is refused unless --checker-limits is given.
 
 Families:
   random      a random spanning tree and random further portals, no pair twice
@@ -43,6 +44,21 @@ Families:
   peak-early  the same, the fall early (10..25% of T) and the optimum at 0
   x-decides   one rate for every portal, and X set against it: the costs alone
               favour one end, t*X makes the other the optimum (sets X itself)
+  star        island 0 joined to every other, dearer as the other's number
+              grows, either way round: a union-find without path compression
+              or union by size walks ever longer chains (needs N distinct
+              costs in --ec)
+  extremes    random, with costs, rates and X at the ends of their ranges and
+              one step inside them, all with six decimals (default T 10^6,
+              X 10^6, --ec -10^6..10^6, --er -10^3..10^3)
+  near-tie    the least totals at t = 0 and t = T exactly --gap apart (the
+              one at T minus the one at 0): two groups of islands at whole
+              costs and two portals between them (needs N >= 3, M >= N,
+              T >= 1; sets X and its own rates; --ec gives the whole costs)
+  close-costs every island joined twice, the dearer portal listed first and
+              rounding to the same float as the cheaper: a solution in single
+              precision cannot tell them (needs N >= 3, M >= 2N - 3, costs of
+              magnitude 2^17 or more; default --ec 900000..1000000)
 
 Options (defaults in brackets):
   --n N            islands [10]
@@ -55,8 +71,14 @@ Options (defaults in brackets):
                    10^5 islands 0..(room for 2N costs)]
   --er LO..HI      falls per unit of t [0..10; best-at-0 -10..0; best-at-T 1..10;
                    negative and x-decides -10..10]
-  --ec-decimals D  decimals of costs, 0..6 [2]
-  --er-decimals D  decimals of rates, 0..6 [2]
+  --ec-decimals D  decimals of costs, 0..6 [2; extremes, near-tie, close-costs: 6]
+  --er-decimals D  decimals of rates, 0..6 [2; extremes, near-tie, close-costs: 6]
+  --gap G          near-tie: the least total at T minus the one at 0 [-0.000002]
+  --mirror         island i written as N-1-i: the same instance numbered from
+                   the other end
+  --flip           every portal's two ends written the other way round
+  --checker-limits write an instance beyond the statement's bounds (up to the
+                   checker's capacities) rather than refuse it
 Values are plain decimals with at most 6 decimals and at most 10^12 units.
 )";
 

@@ -139,8 +139,17 @@ int package_command(int argc, char **argv) {
   std::string error = cms ? cms_task_ready(positional[2], task) : kattis_package_ready(positional[2]);
   if (error.empty())
     error = list_testset(positional[1], tests);
-  if (error.empty())
-    error = check_testset(tests, [](const std::string &name) { show_progress("checking " + name); });
+  if (error.empty()) {
+    const std::vector<std::string> broken =
+        check_testset(tests, [](const std::string &name) { show_progress("checking " + name); });
+    end_progress();
+    for (const std::string &b : broken)
+      std::fprintf(stderr, "setter package: %s\n", b.c_str());
+    if (!broken.empty())
+      error = say(counted(static_cast<long long>(broken.size()), "broken test") + " of " +
+                      counted(static_cast<long long>(tests.size()), "test") + ": nothing written",
+                  std::to_string(tests.size()) + " 組測資中有 " + std::to_string(broken.size()) + " 組有誤：未寫入任何檔案");
+  }
   end_progress();
   Timing timing;
   if (error.empty() && time_limit.empty()) {

@@ -16,7 +16,7 @@
 #include "setter/validation/instance_file.h"
 #include "setter/validation/solution.h"
 #include "setter/validation/soundness.h"
-#include "setter/validation/test_check.h"
+#include "setter/packaging/testset_files.h"
 #include "setter/validation/text_file.h"
 
 namespace fs = std::filesystem;
@@ -36,8 +36,10 @@ With --at T, the same for the one t given: the least total at that t and,
 with --plan, a cheapest plan at it, which the checker scores 0.3 when that t is
 not the best (a test plan for the partial score, without editing the instance).
 
-With a folder DIR, every NAME.in in it that lacks NAME.total or NAME.ans gets
-them: the least total, and an optimal plan; a summary closes the run.
+With a folder DIR, every test in it that lacks an answer file gets it: in a
+folder of NAME.in or a test set (sample/, secret/), NAME.total (the least
+total) and NAME.ans (an optimal plan); in a Kattis package, NAME.ans; in a CMS
+task folder, output/outputI.txt. A summary closes the run.
 
 A file is read whole, up to 64 MiB (four times the largest instance in the
 canonical layout); a folder, a file that cannot be read, or one larger than that
@@ -69,41 +71,43 @@ bool solvable(const std::string &name, const std::string &text, Soundness &s) {
   return true;
 }
 
-// Every NAME.in of dir that lacks NAME.total or NAME.ans gets them: the least
-// total and an optimal plan.
+// Every test of dir that lacks an answer file its layout keeps gets it: the
+// least total, and an optimal plan.
 int solve_folder(const std::string &dir) {
-  const auto found = tests_in(dir);
-  if (found.empty()) {
-    std::fprintf(stderr, "%s: %s\n", dir.c_str(), no_instances().c_str());
+  std::vector<TestPaths> found;
+  if (const std::string error = find_tests(dir, found); !error.empty()) {
+    std::fprintf(stderr, "%s\n", error.c_str());
     return EXIT_DEFECT;
   }
-  int written = 0, refused = 0, tests = 0;
+  int written = 0, refused = 0;
   std::error_code failure;
-  for (const auto &test : found) {
-    const std::string &instance = test.first, base = instance.substr(0, instance.size() - 3);
-    ++tests;
-    const bool total = fs::exists(base + ".total", failure), plan = fs::exists(base + ".ans", failure);
+  for (const TestPaths &test : found) {
+    const bool total = test.total.empty() || test.has_total, plan = test.plan.empty() || test.has_plan;
     if (total && plan)
       continue;
     std::string text;
     Soundness s;
-    if (const std::string error = read_text_file(instance, text); !error.empty()) {
-      std::fprintf(stderr, "%s: %s\n", instance.c_str(), error.c_str());
+    if (const std::string error = read_text_file(test.instance, text); !error.empty()) {
+      std::fprintf(stderr, "%s: %s\n", test.instance.c_str(), error.c_str());
       ++refused;
       continue;
     }
-    if (!solvable(instance, text, s)) {
+    if (!solvable(test.instance, text, s)) {
       ++refused;
       continue;
     }
-    if ((!total && !write_text_whole(base + ".total", plain_decimal(s.best.total) + "\n")) ||
-        (!plan && !write_text_whole(base + ".ans", optimal_plan(s.best)))) {
-      std::fprintf(stderr, "%s: %s\n", base.c_str(), say("cannot write its answer files", "無法寫入答案檔").c_str());
+    for (const std::string &file : {test.total, test.plan}) // a CMS folder's output/ may not be there yet
+      if (!file.empty())
+        fs::create_directories(fs::path(file).parent_path(), failure);
+    if ((!total && !write_text_whole(test.total, plain_decimal(s.best.total) + "\n")) ||
+        (!plan && !write_text_whole(test.plan, optimal_plan(s.best)))) {
+      std::fprintf(stderr, "%s: %s\n", test.instance.c_str(), say("cannot write its answer files", "無法寫入答案檔").c_str());
       ++refused;
       continue;
     }
     written += !total + !plan;
   }
+  const long long tests = static_cast<long long>(found.size());
   std::fprintf(stderr, "%s\n",
                say(counted(tests, "test") + ", " + counted(written, "answer file") + " written, " +
                        counted(refused, "instance") + " refused",

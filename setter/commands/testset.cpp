@@ -16,13 +16,17 @@ constexpr char kHelp[] = R"(usage: setter testset DIR [--seed S]
 Writes a complete test set into DIR (which must not exist, or be empty); the
 same arguments give the same bytes:
   DIR/sample/1.*      the example of the problem statement
-  DIR/secret/NAME.*   generated tests: many with N <= 10, every family at
-                      N = 1000, and the largest (N = M = 262144)
+  DIR/secret/NAME.*   generated tests: every family at N = 4, 7 and 10 and
+                      at N = 1000, near ties at N = 1000, and the largest:
+                      every number at an end of its bound, dense graphs,
+                      stars, union-find chains, a near tie and costs closer
+                      than single precision tells
 Each test is NAME.in (the instance), NAME.ans (an optimal plan), NAME.total (the
 least total) and NAME.desc (the "setter generate" command that made it). Every
 test keeps the statement's bounds and passes "setter validate". The folder
 appears only when every test is written. Progress shows on standard error when
-it is a terminal.
+it is a terminal. Then the coverage report of the set goes to standard output,
+as "setter coverage DIR" prints it.
 
 Exit status 0 when written, 1 when it cannot be, 2 for a usage error.
 )";
@@ -37,7 +41,11 @@ int testset_command(int argc, char **argv) {
       std::fputs(kHelp, stdout);
       return EXIT_DONE;
     }
-    if (arg == "--seed" && i + 1 < argc)
+    if (arg == "--seed" && i + 1 >= argc) {
+      std::fputs("setter testset: --seed needs a value\nsee setter testset --help\n", stderr);
+      return EXIT_USAGE;
+    }
+    if (arg == "--seed")
       seed = argv[++i];
     else if (!arg.empty() && arg[0] != '-' && dir.empty())
       dir = arg;

@@ -10,6 +10,8 @@
 
 #include "setter/commands/commands.h"
 #include "setter/language/language.h"
+#include "setter/packaging/problem.h"
+#include "setter/packaging/testset_files.h"
 #include "setter/validation/test_check.h"
 #include "setter/validation/text_file.h"
 #include "setter/validation/validation.h"
@@ -20,7 +22,7 @@ namespace {
 
 constexpr char kHelp[] = R"(usage: setter validate INSTANCE [ANSWER] | DIR  [--n LO..HI] [--m LO..HI] [--t LO..HI]
                        [--x LO..HI] [--ec LO..HI] [--er LO..HI] [--decimals D]
-                       [--distinct-pairs] [--no-loops]
+                       [--distinct-pairs] [--no-loops] [--checker-limits]
 
 Checks one test before a contest and reports every defect found on standard
 error, one per line in file order, as FILE:LINE:COLUMN: message, in English or
@@ -40,20 +42,26 @@ tolerance to the least total over t in 0..T; or be an optimal plan, as the
 Kattis and testlib front-ends take it, in the layout "setter solve --plan"
 writes: a first line "t k", then k lines "u v".
 
-With a folder DIR, every NAME.in in it is validated with NAME.total, else
-NAME.ans, as its answer: one line for each test with defects (how many, and
-the first), then "N sound, M with defects". Several files on the command line
-are refused, never taken for an answer. Either file may be "-", standard
-input.
+With a folder DIR, every test in it is validated with each of its answers:
+a folder of NAME.in with NAME.total and NAME.ans, a test set (sample/ and
+secret/ of the same), a Kattis package (data/sample and data/secret, NAME.ans)
+or a CMS task folder (input/inputI.txt, output/outputI.txt). One line for each
+test with defects (how many, and the first), then "N sound, M with defects".
+Several files on the command line are refused, never taken for an answer.
+Either file may be "-", standard input.
 
 Each file is read whole, up to 64 MiB (four times the largest instance in the
 canonical layout); a folder, a file that cannot be read, or one larger than that
 (an endless device too: reading stops at the bound) is one report "FILE: why".
 
-Bounds from the problem statement, inclusive (integers for --n, --m and --t,
-reals for the others); by default the checker's capacities:
-  --n 1..262144   --m 0..262144   --t 0..2147483647   --x, --ec, --er any finite
---decimals D allows at most D digits after the point of X, ec and er [any].
+Bounds, inclusive (integers for --n, --m and --t, reals for the others); by
+default the statement's, which the package's input validator enforces:
+  --n 1..262144   --m 0..262144   --t 0..1000000   --x -1000000..1000000
+  --ec -1000000..1000000   --er -1000..1000   --decimals 6
+--checker-limits takes the checker's capacities instead (--t 0..2147483647,
+--x, --ec and --er any finite, any number of decimals), for instances beyond
+the statement; the bounds given with it narrow them.
+--decimals D allows at most D digits after the point of X, ec and er.
 --distinct-pairs forbids two portals joining one pair of islands, and
 --no-loops a portal whose two ends are one island [both allowed].
 )";
@@ -93,24 +101,29 @@ void print(const std::vector<std::string> &reports) {
                                      .c_str());
 }
 
-// Every NAME.in of dir with its answer: one line for each test with defects, and
+// Every test of dir with its answers: one line for each test with defects, and
 // a count of both kinds.
 int validate_folder(const std::string &dir, const Bounds &bounds) {
-  const auto tests = tests_in(dir);
-  if (tests.empty()) {
-    std::fprintf(stderr, "%s: %s\n", dir.c_str(), no_instances().c_str());
+  std::vector<TestPaths> tests;
+  if (const std::string error = find_tests(dir, tests); !error.empty()) {
+    std::fprintf(stderr, "%s\n", error.c_str());
     return EXIT_DEFECT;
   }
   int sound = 0, defective = 0;
-  for (const auto &[instance, answer] : tests) {
-    const std::vector<std::string> reports = check_test(instance, answer, bounds);
+  for (const TestPaths &test : tests) {
+    std::vector<std::string> answers;
+    if (test.has_total)
+      answers.push_back(test.total);
+    if (test.has_plan)
+      answers.push_back(test.plan);
+    const std::vector<std::string> reports = check_test(test.instance, answers, bounds);
     if (reports.empty()) {
       ++sound;
       continue;
     }
     ++defective;
     const std::string count = std::to_string(reports.size());
-    std::fprintf(stderr, "%s: %s%s\n", instance.c_str(),
+    std::fprintf(stderr, "%s: %s%s\n", test.instance.c_str(),
                  say(count + (reports.size() == 1 ? " defect: " : " defects, the first: "),
                      count + " 個缺陷，第一個：")
                      .c_str(),
@@ -126,7 +139,10 @@ int validate_folder(const std::string &dir, const Bounds &bounds) {
 
 int validate_command(int argc, char **argv) {
   std::vector<const char *> files;
-  Bounds bounds;
+  Bounds bounds = statement_bounds();
+  for (int i = 1; i < argc; ++i) // the checker's limits first, so that the bounds given later narrow them
+    if (std::string(argv[i]) == "--checker-limits")
+      bounds = Bounds();
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -149,6 +165,8 @@ int validate_command(int argc, char **argv) {
         taken = true;
         ++i;
       }
+    if (arg == "--checker-limits")
+      continue;
     if (arg == "--distinct-pairs" || arg == "--no-loops") {
       (arg == "--no-loops" ? bounds.no_loops : bounds.distinct_pairs) = true;
       continue;
@@ -184,7 +202,10 @@ int validate_command(int argc, char **argv) {
   if (files.size() == 2 && fs::path(files[1]).extension() == ".in")
     return usage_error(std::string("'") + files[1] + "' looks like another instance, not an answer: validate takes "
                                                      "one test, INSTANCE [ANSWER], or one folder of tests");
-  const std::vector<std::string> reports = check_test(files[0], files.size() > 1 ? files[1] : "", bounds);
+  std::vector<std::string> answers;
+  if (files.size() > 1)
+    answers.push_back(files[1]);
+  const std::vector<std::string> reports = check_test(files[0], answers, bounds);
   print(reports);
   return reports.empty() ? EXIT_DONE : EXIT_DEFECT;
 }

@@ -1,35 +1,71 @@
-// setter verify DIR PROGRAM... [--accepted PROGRAM...] [--wrong PROGRAM...]: the
-// setter's own programs over every test, judged as the checker judges.
+// setter verify DIR [PROGRAM...] [--accepted PROGRAM...] [--wrong PROGRAM...] ...:
+// programs run over every test as a judge runs them, each against its expected
+// verdict.
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "setter/commands/commands.h"
 #include "setter/commands/progress.h"
 #include "setter/language/language.h"
-#include "setter/packaging/programs.h"
+#include "setter/packaging/time_limit.h"
+#include "setter/validation/instance_file.h"
+#include "setter/verification/package_facts.h"
+#include "setter/verification/processes.h"
 #include "setter/verification/verify.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr char kHelp[] = R"(usage: setter verify DIR [PROGRAM...] [--accepted PROGRAM...] [--wrong PROGRAM...]
-                     [--time-limit S]
+                     [--time-limit-exceeded PROGRAM...] [--run-time-error PROGRAM...]
+                     [--time-limit S] [--memory-limit MIB] [--output-limit MIB]
+                     [--all-tests] [--runs]
 
 Runs each PROGRAM on every test in DIR (a test set from "setter testset", a
-Kattis package, or a CMS task folder): the test's input on standard input, its
-output judged as the checker judges it (streamed: any length costs the same
-memory). Each run has a wall-time limit (--time-limit, seconds [5]); a program
-past it is killed, with every process it started. Progress shows on standard
-error; one table goes to standard output: per program, how many tests scored 1,
-0.3 and 0, how many runs failed (a crash or a time-out), the slowest run, and
-the first test that did not score 1, with why.
+Kattis package, or a CMS task folder) as a judge runs it: the test's input on
+standard input, its output into a file, CPU time and peak memory measured; once
+the program has exited, whatever it left running is killed, and its output is
+judged as the checker judges it. With no PROGRAM, DIR's own solutions run: a
+Kattis package's submissions/ (each folder's verdict expected of its programs),
+or a CMS task folder's sol/ (accepted).
 
-Programs after --accepted must score 1 on every test, programs after --wrong
-must fall below 1 on at least one, programs before either are only reported.
-Exit status 0 when every expectation holds, 1 when one does not (or the test set
-itself makes the checker fail), 2 for a usage error (a missing program too).
+A PROGRAM is an executable; a bare name is looked for in the current folder,
+then on the PATH. A source is compiled as judges compile it: .cpp, .cc and .cxx
+with g++ -std=gnu++17 -O2, .c with gcc -std=gnu11 -O2; .py runs with python3.
+
+Limits, each from the option, else from DIR (a Kattis package's .timelimit and
+problem.yaml, a CMS task.yaml), else its default:
+  --time-limit S       CPU seconds per run [5 times the slowest run of the
+                       accepted programs, as problemtools derives it, at
+                       least 1; 5 when none is expected accepted]
+  --memory-limit MIB   peak resident memory [1024]
+  --output-limit MIB   bytes written to standard output [8]
+A run is killed at twice the time limit (wall clock), the margin by which a
+slow program must pass it, or when its memory passes the limit.
+
+Verdicts, as judges name them: accepted (scored 1), 0.3, wrong answer (0), time
+limit exceeded, memory limit exceeded, output limit exceeded, run-time error
+(with the exit status or the signal), and judge error when the test's own data
+makes the checker fail.
+
+Programs after --accepted must be accepted on every test; after --wrong, after
+--time-limit-exceeded and after --run-time-error, the first test on which they
+are not accepted must give that verdict (a time-out past the margin); programs
+before any are only reported. A program expected to fail stops at that first
+test, as the Kattis verifier does (--all-tests runs every test). One table goes
+to standard output: per program, the runs of each verdict, the slowest run, the
+peak memory, and the first test below 1 with why; --runs adds a line per run.
+Progress shows on standard error. SIGINT, SIGTERM or SIGHUP end every program
+verify started, and all they started, before verify ends.
+
+Exit status 0 when every expectation holds, 1 when one does not (or a source
+does not compile, or the test set itself makes the checker fail), 2 for a usage
+error (a missing program too).
 )";
 
 int usage_error(const std::string &why) {
@@ -37,58 +73,176 @@ int usage_error(const std::string &why) {
   return EXIT_USAGE;
 }
 
-bool runnable(const std::string &path) {
-  return path.find('/') == std::string::npos ? on_path(path) : access(path.c_str(), X_OK) == 0;
+bool parse_positive(const std::string &text, double &value, double most) {
+  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && ptr == text.data() + text.size() && value > 0 && value <= most;
+}
+
+std::string seconds(double s) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f s", s);
+  return text;
+}
+
+struct Options {
+  std::string dir;
+  std::vector<std::pair<std::string, Expect>> named;
+  std::string time, memory, output;
+  bool every_test = false, each_run = false;
+};
+
+// Parses the command line into options; an empty string, or the usage error.
+std::string parse(int argc, char **argv, Options &o) {
+  Expect expect = Expect::nothing;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    std::string *value = arg == "--time-limit"     ? &o.time
+                         : arg == "--memory-limit" ? &o.memory
+                         : arg == "--output-limit" ? &o.output
+                                                   : nullptr;
+    if (arg == "--accepted")
+      expect = Expect::accepted;
+    else if (arg == "--wrong" || arg == "--wrong-answer")
+      expect = Expect::wrong_answer;
+    else if (arg == "--time-limit-exceeded")
+      expect = Expect::time_limit;
+    else if (arg == "--run-time-error")
+      expect = Expect::run_time_error;
+    else if (arg == "--all-tests")
+      o.every_test = true;
+    else if (arg == "--runs")
+      o.each_run = true;
+    else if (value && i + 1 < argc)
+      *value = argv[++i];
+    else if (value)
+      return arg + " needs a value";
+    else if (arg.empty() || arg[0] == '-')
+      return "unknown option '" + arg + "'";
+    else if (o.dir.empty())
+      o.dir = arg;
+    else
+      o.named.push_back({arg, expect});
+  }
+  return {};
 }
 
 } // namespace
 
 int verify_command(int argc, char **argv) {
-  std::string dir;
-  std::vector<Program> programs;
-  Expect expect = Expect::nothing;
-  double time_limit = 5;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
+  for (int i = 1; i < argc; ++i)
+    if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
       std::fputs(kHelp, stdout);
       return EXIT_DONE;
     }
-    if (arg == "--accepted" || arg == "--wrong")
-      expect = arg == "--accepted" ? Expect::accepted : Expect::wrong;
-    else if (arg == "--time-limit") {
-      const std::string value = i + 1 < argc ? argv[++i] : "";
-      auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), time_limit);
-      if (ec != std::errc() || ptr != value.data() + value.size() || !(time_limit > 0 && time_limit <= 3600))
-        return usage_error("--time-limit takes seconds, above 0 and at most 3600");
-    } else if (arg.empty() || arg[0] == '-')
-      return usage_error("unknown option '" + arg + "'");
-    else if (dir.empty())
-      dir = arg;
-    else if (!runnable(arg))
-      return usage_error("no program to run at '" + arg + "'");
-    else
-      programs.push_back({arg, expect});
-  }
-  if (dir.empty() || programs.empty())
-    return usage_error("needs DIR and at least one PROGRAM");
+  Options o;
+  if (std::string error = parse(argc, argv, o); !error.empty())
+    return usage_error(error);
+  std::error_code failure;
+  if (o.dir.empty())
+    return usage_error("needs DIR, the tests, then the programs");
+  if (!fs::is_directory(o.dir, failure))
+    return usage_error("DIR comes first, and '" + o.dir + "' is not a folder of tests: setter verify DIR [PROGRAM...]");
+  Limits limits;
+  double time = 0, memory = 1024, output = 8;
+  if (!o.time.empty() && !parse_positive(o.time, time, 3600))
+    return usage_error("--time-limit takes seconds, above 0 and at most 3600");
+  if (!o.memory.empty() && !parse_positive(o.memory, memory, 1 << 20))
+    return usage_error("--memory-limit takes MiB, above 0");
+  if (!o.output.empty() && !parse_positive(o.output, output, 1 << 20))
+    return usage_error("--output-limit takes MiB, above 0");
+
   std::vector<Trial> trials;
-  if (std::string error = list_trials(dir, trials); !error.empty()) {
+  if (std::string error = list_trials(o.dir, trials); !error.empty()) {
     std::fprintf(stderr, "setter verify: %s\n", error.c_str());
     return EXIT_DEFECT;
   }
-  const std::string programs_run = std::to_string(programs.size()), tests_run = std::to_string(trials.size());
+  const PackageFacts facts = package_facts(o.dir);
+  if (o.named.empty())
+    for (const PackageFacts::Submission &s : facts.submissions)
+      o.named.push_back({s.path, s.expect});
+  if (o.named.empty())
+    return usage_error("no PROGRAM given, and " + o.dir + " holds no submissions/ (a Kattis package) or sol/ (a CMS task folder)");
+  std::string time_from = o.time.empty() ? facts.time_from : "--time-limit";
+  if (o.time.empty())
+    time = facts.time_limit;
+  limits.memory_kib = static_cast<std::int64_t>((o.memory.empty() && facts.memory_mib > 0 ? facts.memory_mib : memory) * 1024);
+  limits.output_bytes = static_cast<std::int64_t>((o.output.empty() && facts.output_mib > 0 ? facts.output_mib : output) * (1 << 20));
+
+  std::string work = (fs::temp_directory_path() / "setter_verify_XXXXXX").string();
+  if (!mkdtemp(work.data())) {
+    std::fprintf(stderr, "setter verify: %s\n", say("cannot make a working folder", "無法建立工作資料夾").c_str());
+    return EXIT_DEFECT;
+  }
+  own_descendants([work] {
+    std::error_code ignored;
+    fs::remove_all(work, ignored);
+  });
+  const auto finish = [&](int status) {
+    finish_owned();
+    fs::remove_all(work, failure);
+    return status;
+  };
+
+  std::vector<Entry> entries;
+  for (const auto &[named, expect] : o.named) {
+    Entry e{{}, expect};
+    if (std::string error = prepare_program(named, work, e.program); !error.empty()) {
+      const bool missing = !is_source(named) || !fs::exists(named, failure);
+      if (missing)
+        return finish(usage_error(error));
+      std::fprintf(stderr, "setter verify: %s\n", error.c_str());
+      return finish(EXIT_DEFECT);
+    }
+    entries.push_back(e);
+  }
+
+  const auto progress = [&](const Entry &e, const Trial &t, const TrialRun &run) {
+    show_progress("ran " + e.program.shown + " on " + t.name);
+    if (o.each_run) {
+      end_progress();
+      std::fputs(run_line(e, t, run).c_str(), stdout);
+    }
+  };
+  std::vector<Tally> tallies(entries.size());
+  if (time <= 0) { // as problemtools does: the accepted programs first, the limit from them
+    std::vector<Entry> accepted;
+    for (const Entry &e : entries)
+      if (e.expect == Expect::accepted)
+        accepted.push_back(e);
+    Limits provisional = limits;
+    provisional.time = 60;
+    provisional.margin = 1;
+    const std::vector<Tally> first = verify_programs(accepted, trials, provisional, work, o.every_test, progress);
+    double slowest = 0;
+    for (std::size_t i = 0, j = 0; i < entries.size(); ++i)
+      if (entries[i].expect == Expect::accepted) {
+        slowest = std::max(slowest, first[j].slowest);
+        tallies[i] = first[j++];
+      }
+    time = accepted.empty() ? 5 : time_limit_of(slowest);
+    time_from = accepted.empty() ? say("the default", "預設值")
+                                 : say("5 times the slowest accepted run, " + seconds(slowest),
+                                       "通過程式最慢一次執行 " + seconds(slowest) + " 的 5 倍");
+  }
+  limits.time = time;
   std::fprintf(stderr, "setter verify: %s\n",
-               say(counted(static_cast<long long>(programs.size()), "program") + " on " +
-                       counted(static_cast<long long>(trials.size()), "test") + " of " + dir,
-                   programs_run + " 個程式，" + dir + " 的 " + tests_run + " 組測資")
+               say(counted(static_cast<long long>(entries.size()), "program") + " on " +
+                       counted(static_cast<long long>(trials.size()), "test") + " of " + o.dir + "; time limit " +
+                       plain_decimal(limits.time) + " s (" + time_from + "), memory " +
+                       plain_decimal(static_cast<double>(limits.memory_kib) / 1024) + " MiB, output " +
+                       plain_decimal(static_cast<double>(limits.output_bytes) / (1 << 20)) + " MiB",
+                   std::to_string(entries.size()) + " 個程式，" + o.dir + " 的 " + std::to_string(trials.size()) +
+                       " 組測資；時限 " + plain_decimal(limits.time) + " 秒（" + time_from + "），記憶體 " +
+                       plain_decimal(static_cast<double>(limits.memory_kib) / 1024) + " MiB，輸出 " +
+                       plain_decimal(static_cast<double>(limits.output_bytes) / (1 << 20)) + " MiB")
                    .c_str());
-  const std::vector<Tally> tallies =
-      verify_programs(programs, trials, time_limit, [](const std::string &what) { show_progress("running " + what); });
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (tallies[i].runs == 0)
+      tallies[i] = verify_programs({entries[i]}, trials, limits, work, o.every_test, progress).front();
   end_progress();
-  std::fputs(tally_table(programs, tallies).c_str(), stdout);
+  std::fputs(tally_table(entries, tallies).c_str(), stdout);
   for (const Tally &t : tallies)
     if (!t.met)
-      return EXIT_DEFECT;
-  return EXIT_DONE;
+      return finish(EXIT_DEFECT);
+  return finish(EXIT_DONE);
 }

@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "instance/tables.h"
+#include "setter/packaging/problem.h"
+#include "setter/validation/instance_file.h"
 #include "setter/families/families.h"
 #include "setter/families/random.h"
 
@@ -65,7 +67,7 @@ struct Options {
   std::string family, seed = "1", x, ec, er, gap;
   std::int64_t n = 10, m = -1, t = -1;
   int ec_decimals = -1, er_decimals = -1; // -1: the family's default
-  bool mirror = false, flip = false;
+  bool mirror = false, flip = false, checker_limits = false;
 };
 
 bool parse_count(const char *text, std::int64_t low, std::int64_t high, std::int64_t &value) {
@@ -93,6 +95,11 @@ void apply_family_defaults(Options &o) {
   // A chain or a star needs N distinct costs: above 10^5 islands, room for twice as many.
   if ((f == "chain" || f == "star") && o.ec == "0..1000" && o.n > 100000)
     o.ec = "0.." + std::to_string((2 * o.n / 100 / 1000 + 1) * 1000);
+  // x-decides sets X near (N-1) times the rate: a smaller rate keeps X within 10^6.
+  if (o.er.empty() && f == "x-decides") {
+    const std::int64_t most = std::max<std::int64_t>(1, std::min<std::int64_t>(10, 700000 / std::max<std::int64_t>(1, o.n - 1)));
+    o.er = "-" + std::to_string(most) + ".." + std::to_string(most);
+  }
   if (o.er.empty())
     o.er = negative || f == "x-decides" ? "-10..10"
            : f == "best-at-0"             ? "-10..0"
@@ -148,6 +155,25 @@ bool make_shape(const Options &o, Shape &s, int &scale, std::string &error) {
   return true;
 }
 
+// The first value of the instance outside the statement's bounds, "" when none.
+std::string beyond_statement(const Shape &s, const std::vector<Record> &records) {
+  const Bounds b = statement_bounds();
+  const auto outside = [](double v, const Range &r) { return v < r.low || v > r.high; };
+  const auto value = [&](std::int64_t units) { return static_cast<double>(units) / static_cast<double>(s.one); };
+  const auto range = [](const Range &r) { return " (" + plain_decimal(r.low) + ".." + plain_decimal(r.high) + ")"; };
+  if (outside(static_cast<double>(s.t), b.t))
+    return "T = " + std::to_string(s.t) + range(b.t);
+  if (outside(value(s.x), b.x))
+    return "X = " + plain_decimal(value(s.x)) + range(b.x);
+  for (const Record &r : records) {
+    if (outside(value(r.cost), b.ec))
+      return "a portal's cost " + plain_decimal(value(r.cost)) + range(b.ec);
+    if (outside(value(r.rate), b.er))
+      return "a portal's rate " + plain_decimal(value(r.rate)) + range(b.er);
+  }
+  return {};
+}
+
 std::string family_list() {
   std::string list;
   for (const char *const *f = kFamilies; *f; ++f)
@@ -196,8 +222,8 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
       o.er = value;
     else if (arg == "--gap")
       o.gap = value;
-    else if (arg == "--mirror" || arg == "--flip") {
-      (arg == "--mirror" ? o.mirror : o.flip) = true;
+    else if (arg == "--mirror" || arg == "--flip" || arg == "--checker-limits") {
+      (arg == "--mirror" ? o.mirror : arg == "--flip" ? o.flip : o.checker_limits) = true;
       continue;
     }
     else if (arg == "--ec-decimals" || arg == "--er-decimals") {
@@ -238,6 +264,9 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
   if (error = build_family(shape, random, records); !error.empty())
     return o.family + ": " + error;
 
+  if (!o.checker_limits)
+    if (std::string beyond = beyond_statement(shape, records); !beyond.empty())
+      return beyond + " lies beyond the statement's bounds (--checker-limits writes it all the same)";
   text = std::to_string(shape.n) + ' ' + std::to_string(shape.m) + ' ' + std::to_string(shape.t) + ' ';
   int x_decimals = decimals_of(o.x);
   if (shape.x_unit > 0) // chosen on the family's grid: as many decimals as that step needs

@@ -5,12 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "judge/verdict.h"
 #include "setter/language/language.h"
 #include "setter/packaging/problem.h"
-#include "setter/validation/judging.h"
-#include "setter/validation/text_file.h"
-#include "setter/validation/validation.h"
+#include "setter/validation/test_check.h"
 
 namespace fs = std::filesystem;
 
@@ -41,32 +38,49 @@ std::string list_testset(const std::string &dir, std::vector<TestFiles> &tests) 
   return {};
 }
 
-std::string check_testset(const std::vector<TestFiles> &tests, const std::function<void(const std::string &)> &progress) {
+std::vector<std::string> check_testset(const std::vector<TestFiles> &tests,
+                                       const std::function<void(const std::string &)> &progress) {
+  std::vector<std::string> broken;
   for (const TestFiles &test : tests) {
     progress(test.folder + "/" + test.name);
-    std::string text;
-    if (std::string error = read_text_file(test.base + ".in", text); !error.empty())
-      return test.base + ".in: " + error;
-    const Checked checked = validate_instance(text, test.base + ".in", statement_bounds());
-    if (!checked.reports.empty())
-      return checked.reports.front();
-    if (!checked.solvable)
-      return test.base + say(".in: no plan is optimal", ".in：沒有方案是最佳方案");
-    // The plan judged against the least total proves both; with no total, the
-    // plan judged against itself proves it is acceptable.
-    const std::string answer = test.base + (test.has_total ? ".total" : ".ans");
-    const Outcome o = judge_in_process(test.base + ".in", answer, test.base + ".ans",
-                                       test.has_total ? AnswerForms::total : AnswerForms::total_or_plan);
-    if (o.failed)
-      return test.base + ".ans: " + o.failure;
-    if (o.code != OPTIMAL)
-      return test.base + say(".ans: the plan is not optimal; the checker says: ", ".ans：方案不是最佳方案：") + o.message->text;
+    std::vector<std::string> answers;
+    if (test.has_total)
+      answers.push_back(test.base + ".total");
+    answers.push_back(test.base + ".ans");
+    const std::vector<std::string> reports = check_test(test.base + ".in", answers, statement_bounds());
+    if (reports.empty())
+      continue;
+    const std::string count = std::to_string(reports.size());
+    broken.push_back(test.base + ".in: " +
+                     say(count + (reports.size() == 1 ? " defect: " : " defects, the first: "), count + " 個缺陷，第一個：") +
+                     reports.front());
   }
-  return {};
+  return broken;
 }
 
-std::string list_trials(const std::string &dir, std::vector<Trial> &trials) {
-  trials.clear();
+namespace {
+
+// NAME.in of folder, with NAME.total and NAME.ans where the layout keeps them.
+void tests_of_folder(const fs::path &folder, const std::string &prefix, bool totals, std::vector<TestPaths> &tests) {
+  std::error_code failure;
+  std::vector<TestPaths> found;
+  for (const auto &entry : fs::directory_iterator(folder, failure)) {
+    if (entry.path().extension() != ".in" || !entry.is_regular_file(failure))
+      continue;
+    const std::string base = (entry.path().parent_path() / entry.path().stem()).string();
+    TestPaths t{prefix + entry.path().stem().string(), entry.path().string(), totals ? base + ".total" : "", base + ".ans"};
+    t.has_total = totals && fs::is_regular_file(t.total, failure);
+    t.has_plan = fs::is_regular_file(t.plan, failure);
+    found.push_back(t);
+  }
+  std::sort(found.begin(), found.end(), [](const TestPaths &a, const TestPaths &b) { return a.name < b.name; });
+  tests.insert(tests.end(), found.begin(), found.end());
+}
+
+} // namespace
+
+std::string find_tests(const std::string &dir, std::vector<TestPaths> &tests) {
+  tests.clear();
   std::error_code failure;
   const fs::path root(dir);
   if (fs::is_directory(root / "input", failure)) { // a CMS task folder
@@ -74,34 +88,37 @@ std::string list_trials(const std::string &dir, std::vector<Trial> &trials) {
       const std::string index = std::to_string(i), in = (root / "input" / ("input" + index + ".txt")).string();
       if (!fs::is_regular_file(in, failure))
         break;
-      trials.push_back({"input" + index, in, (root / "output" / ("output" + index + ".txt")).string(),
-                        AnswerForms::total});
+      TestPaths t{"input" + index, in, (root / "output" / ("output" + index + ".txt")).string(), ""};
+      t.has_total = fs::is_regular_file(t.total, failure);
+      tests.push_back(t);
     }
   } else if (fs::is_directory(root / "data", failure)) { // a Kattis package
-    for (const char *folder : {"sample", "secret"}) {
-      std::vector<Trial> found;
-      for (const auto &entry : fs::directory_iterator(root / "data" / folder, failure))
-        if (entry.path().extension() == ".in") {
-          const fs::path base = entry.path().parent_path() / entry.path().stem();
-          found.push_back({std::string(folder) + "/" + entry.path().stem().string(), entry.path().string(),
-                           base.string() + ".ans", AnswerForms::total_or_plan});
-        }
-      std::sort(found.begin(), found.end(), [](const Trial &a, const Trial &b) { return a.name < b.name; });
-      trials.insert(trials.end(), found.begin(), found.end());
-    }
+    for (const char *folder : {"sample", "secret"})
+      tests_of_folder(root / "data" / folder, std::string(folder) + "/", false, tests);
+  } else if (fs::is_directory(root / "sample", failure) || fs::is_directory(root / "secret", failure)) {
+    for (const char *folder : {"sample", "secret"})
+      tests_of_folder(root / folder, std::string(folder) + "/", true, tests);
   } else {
-    std::vector<TestFiles> tests;
-    if (std::string error = list_testset(dir, tests); !error.empty())
-      return dir + say(": not a test set, a Kattis package or a CMS task folder",
-                         "：不是測資集、Kattis 題目包或 CMS 任務資料夾");
-    for (const TestFiles &t : tests)
-      trials.push_back({t.folder + "/" + t.name, t.base + ".in", t.base + (t.has_total ? ".total" : ".ans"),
-                        t.has_total ? AnswerForms::total : AnswerForms::total_or_plan});
+    tests_of_folder(root, "", true, tests);
   }
-  for (const Trial &t : trials)
-    if (!fs::is_regular_file(t.answer, failure))
-      return t.input + say(": no answer file ", "：沒有答案檔 ") + t.answer;
-  if (trials.empty())
-    return dir + say(": holds no test", "：沒有測資");
+  if (tests.empty())
+    return dir + ": " + say("no tests in the folder: no NAME.in, no sample/ or secret/, no Kattis data/, no CMS input/",
+                            "資料夾中沒有測資：沒有 NAME.in、sample/ 或 secret/、Kattis 的 data/ 或 CMS 的 input/");
+  return {};
+}
+
+std::string list_trials(const std::string &dir, std::vector<Trial> &trials) {
+  trials.clear();
+  std::error_code failure;
+  std::vector<TestPaths> tests;
+  if (!fs::is_directory(dir, failure) || !find_tests(dir, tests).empty())
+    return dir + say(": not a test set, a Kattis package or a CMS task folder",
+                     "：不是測資集、Kattis 題目包或 CMS 任務資料夾");
+  for (const TestPaths &t : tests) {
+    if (!t.has_total && !t.has_plan)
+      return t.instance + say(": no answer file beside it", "：旁邊沒有答案檔");
+    trials.push_back({t.name, t.instance, t.has_total ? t.total : t.plan,
+                      t.has_total ? AnswerForms::total : AnswerForms::total_or_plan});
+  }
   return {};
 }

@@ -21,8 +21,26 @@ std::string list_testset(const std::string &dir, std::vector<TestFiles> &tests);
 // Checks every test as a judge relies on it: the instance keeps the statement's
 // bounds and layout and admits an optimal plan, the .ans plan is optimal, and
 // the .total (where there is one) is the least total. progress is told each
-// test's name. Returns an empty string, or the first test's defects.
-std::string check_testset(const std::vector<TestFiles> &tests, const std::function<void(const std::string &)> &progress);
+// test's name. Returns one line for each broken test: how many defects, and the
+// first; none when every test is sound.
+std::vector<std::string> check_testset(const std::vector<TestFiles> &tests,
+                                       const std::function<void(const std::string &)> &progress);
+
+// One test as some layout keeps it, with where its answer files are or belong:
+// total for the least total, plan for an optimal plan (or, in a Kattis package,
+// either); "" where the layout keeps no such file.
+struct TestPaths {
+  std::string name; // as the layout names it: secret/NAME, or input7 in a CMS folder
+  std::string instance, total, plan;
+  bool has_total = false, has_plan = false; // the file is there
+};
+
+// The tests of dir in any layout: a folder of NAME.in (with NAME.total and
+// NAME.ans), a test set (sample/ and secret/ of the same), a Kattis package
+// (data/sample and data/secret, NAME.ans) or a CMS task folder
+// (input/inputI.txt, output/outputI.txt a total), samples first, each folder in
+// name order. Returns an empty string, or why dir holds no test.
+std::string find_tests(const std::string &dir, std::vector<TestPaths> &tests);
 
 // One test as any layout holds it: what a program reads, and what judges it.
 struct Trial {
@@ -32,7 +50,7 @@ struct Trial {
   AnswerForms forms;  // how the answer file is read
 };
 
-// The tests of a test set (sample/, secret/), a Kattis package (data/sample,
-// data/secret) or a CMS task folder (input/inputI.txt, output/outputI.txt), in
-// order. Fills trials and returns an empty string, or why dir is none of these.
+// The tests of find_tests(), each judged against its total where it has one,
+// else against its plan. Fills trials and returns an empty string, or why dir
+// holds no test with an answer.
 std::string list_trials(const std::string &dir, std::vector<Trial> &trials);

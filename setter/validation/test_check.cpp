@@ -1,9 +1,6 @@
 // One test, in full: the instance, then its answer as a total or as a plan.
 #include "setter/validation/test_check.h"
 
-#include <algorithm>
-#include <filesystem>
-
 #include "judge/approx.h"
 #include "judge/outcome.h"
 #include "judge/verdict.h"
@@ -13,7 +10,6 @@
 #include "setter/validation/judging.h"
 #include "setter/validation/text_file.h"
 
-namespace fs = std::filesystem;
 
 namespace test_check_internal {
 
@@ -29,51 +25,34 @@ bool holds_plan(const std::string &text) {
 
 } // namespace test_check_internal
 
-std::vector<std::string> check_test(const std::string &instance, const std::string &answer, const Bounds &bounds) {
+std::vector<std::string> check_test(const std::string &instance, const std::vector<std::string> &answers,
+                                    const Bounds &bounds) {
   using namespace test_check_internal;
   std::string text;
   if (const std::string error = read_text_file(instance, text); !error.empty())
     return {instance + ": " + error};
   Checked checked = validate_instance(text, instance, bounds);
-  if (answer.empty())
-    return checked.reports;
-  if (const std::string error = read_text_file(answer, text); !error.empty()) {
-    checked.reports.push_back(answer + ": " + error);
-  } else if (holds_plan(text)) {
-    if (!checked.solvable)
-      return checked.reports;
-    // The plan judged against itself: acceptable and cheapest at its t; then its
-    // total must be the least over every t.
-    const Outcome o = judge_in_process(instance, answer, answer, AnswerForms::total_or_plan);
-    const std::string total = shortest(detail.plan_total), least = shortest(checked.best.total);
-    if (o.failed)
-      checked.reports.push_back(answer + ": " + say("the checker fails on it: ", "") + o.failure);
-    else if (o.code != OPTIMAL)
-      checked.reports.push_back(answer + ": " + say("the plan is not optimal; the checker says: ", "方案不是最佳方案：") +
-                                o.message->text);
-    else if (!approx(checked.best.total, detail.plan_total))
-      checked.reports.push_back(answer + ": " + say("the plan's total " + total + " is not the least total over all t, " + least,
-                                                    "方案總成本 " + total + " 不是所有 t 中的最小總成本 " + least));
-  } else {
-    validate_answer(text, answer, checked.solvable ? &checked.best : nullptr, checked.reports);
+  for (const std::string &answer : answers) {
+    if (const std::string error = read_text_file(answer, text); !error.empty()) {
+      checked.reports.push_back(answer + ": " + error);
+    } else if (holds_plan(text)) {
+      if (!checked.solvable)
+        continue;
+      // The plan judged against itself: acceptable and cheapest at its t; then its
+      // total must be the least over every t.
+      const Outcome o = judge_in_process(instance, answer, answer, AnswerForms::total_or_plan);
+      const std::string total = shortest(detail.plan_total), least = shortest(checked.best.total);
+      if (o.failed)
+        checked.reports.push_back(answer + ": " + say("the checker fails on it: ", "") + o.failure);
+      else if (o.code != OPTIMAL)
+        checked.reports.push_back(answer + ": " + say("the plan is not optimal; the checker says: ", "方案不是最佳方案：") +
+                                  o.message->text);
+      else if (!approx(checked.best.total, detail.plan_total))
+        checked.reports.push_back(answer + ": " + say("the plan's total " + total + " is not the least total over all t, " + least,
+                                                      "方案總成本 " + total + " 不是所有 t 中的最小總成本 " + least));
+    } else {
+      validate_answer(text, answer, checked.solvable ? &checked.best : nullptr, checked.reports);
+    }
   }
   return checked.reports;
-}
-
-std::string no_instances() { return say("no .in files in the folder", "資料夾中沒有 .in 測資檔"); }
-
-std::vector<std::pair<std::string, std::string>> tests_in(const std::string &dir) {
-  std::vector<std::pair<std::string, std::string>> tests;
-  std::error_code failure;
-  for (const auto &entry : fs::directory_iterator(dir, failure)) {
-    if (entry.path().extension() != ".in")
-      continue;
-    const std::string base = (entry.path().parent_path() / entry.path().stem()).string();
-    const std::string answer = fs::is_regular_file(base + ".total", failure) ? base + ".total"
-                               : fs::is_regular_file(base + ".ans", failure) ? base + ".ans"
-                                                                              : "";
-    tests.push_back({entry.path().string(), answer});
-  }
-  std::sort(tests.begin(), tests.end());
-  return tests;
 }

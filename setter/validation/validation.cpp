@@ -48,7 +48,7 @@ struct BoundCheck {
     if (value >= range.low && value <= range.high)
       return;
     const std::string quoted = std::string(name) + " = " + std::string(written(text, mapped(text, map), token)),
-                      limits = shortest(range.low) + ".." + shortest(range.high);
+                      limits = plain_decimal(range.low) + ".." + plain_decimal(range.high);
     pending.push_back({true, token,
                        say(quoted + " lies outside " + limits + " (" + range.option + ")",
                            quoted + " 超出範圍 " + limits + "（" + range.option + "）")});

@@ -1,22 +1,53 @@
-// One program run on one test, its output judged as it streams.
+// One program run on one test, as a judge runs it: its output to a file under an
+// output limit, its CPU time and peak memory measured and limited, its exit
+// status read, and only then its output judged as the checker judges it.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "judge/outcome.h"
 #include "setter/packaging/testset_files.h"
+#include "setter/verification/program.h"
 
-struct TrialRun {
-  bool timed_out = false;  // killed at the time limit
-  bool crashed = false;    // ended by a signal or with a non-zero exit status
-  int status = 0;          // the exit status, or the signal when crashed by one
-  bool by_signal = false;
-  double seconds = 0;      // wall time from start to end
-  Outcome outcome{};       // the judgement of what it wrote
+struct Limits {
+  double time = 5;                  // CPU seconds
+  double margin = 2;                // a slow program must pass time * margin
+  std::int64_t memory_kib = 1 << 20;
+  std::int64_t output_bytes = 8 << 20;
 };
 
-// Runs the program at path with the trial's input on standard input, judging
-// its standard output in this process as the checker would, through the
-// checker's streaming plan reader: memory does not grow with the output. The
-// program runs in a process group of its own, killed whole at time_limit
-// seconds and when the run ends, so no process of it outlives the call.
-TrialRun run_trial(const std::string &path, const Trial &trial, double time_limit);
+enum class Verdict {
+  accepted,       // scored 1
+  partial,        // scored 0.3
+  wrong_answer,   // scored 0
+  time_limit,     // past the CPU time limit
+  memory_limit,   // past the memory limit
+  output_limit,   // wrote more than the output limit
+  run_time_error, // a non-zero exit status, or a signal
+  judge_error,    // the test's own data made the checker fail
+};
+
+struct TrialRun {
+  Verdict verdict = Verdict::accepted;
+  double cpu = 0, wall = 0;  // seconds
+  std::int64_t peak_kib = 0; // the program's peak resident memory, or a bound on it when below
+  bool below = false;        // the peak is no more than the memory it was forked with, which the kernel counts
+  bool past_margin = false;  // a time-out past time * margin
+  bool by_signal = false;    // a run-time error by a signal (else by the exit status)
+  int status = 0;            // that exit status or signal
+  Outcome outcome{};         // the judgement, when the output was judged
+};
+
+// Runs program with the trial's input on standard input and its output into a
+// file in work, killed with every process it started at limits.time * margin
+// (wall clock) or when its memory passes the limit; once it has exited, kills
+// whatever it left running and judges the file in this process. Nothing it
+// started outlives the call.
+TrialRun run_trial(const Program &program, const Trial &trial, const Limits &limits, const std::string &work);
+
+// The verdict in judges' words, in the language of reports; run-time errors
+// with the exit status or the signal.
+std::string verdict_text(const TrialRun &run);
+
+// A peak of memory in MiB, "<= " before it when it is only a bound.
+std::string memory_text(std::int64_t kib, bool below);

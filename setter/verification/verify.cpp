@@ -1,11 +1,11 @@
-// Tallying verdicts and printing them as one table.
+// Tallying verdicts, checking expectations and printing them as one table.
 #include "setter/verification/verify.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "judge/verdict.h"
-#include "setter/verification/trial_run.h"
+#include "setter/language/language.h"
 
 namespace {
 
@@ -16,66 +16,125 @@ std::string seconds(double s) {
 }
 
 // Why a run did not score 1, in a few words.
-std::string miss(const TrialRun &run, double time_limit) {
-  if (run.timed_out)
-    return "time-out (over " + seconds(time_limit) + ")";
-  if (run.crashed)
-    return run.by_signal ? "crashed (signal " + std::to_string(run.status) + ")"
-                         : "crashed (exit status " + std::to_string(run.status) + ")";
-  return run.outcome.failed ? run.outcome.failure : run.outcome.message->text;
+std::string why(const TrialRun &run, const Limits &limits) {
+  switch (run.verdict) {
+  case Verdict::partial:
+  case Verdict::wrong_answer:
+    return verdict_text(run) + ": " + run.outcome.message->text;
+  case Verdict::judge_error:
+    return verdict_text(run) + ": " + run.outcome.failure;
+  case Verdict::time_limit:
+    return verdict_text(run) + " (" + seconds(run.cpu) +
+           (run.past_margin ? say(", past " + seconds(limits.time * limits.margin), "，超過 " + seconds(limits.time * limits.margin))
+                            : say(", within the margin " + seconds(limits.time * limits.margin),
+                                  "，未超過寬限 " + seconds(limits.time * limits.margin))) +
+           ")";
+  case Verdict::memory_limit:
+    return verdict_text(run) + " (" + memory_text(run.peak_kib, run.below) + ")";
+  default:
+    return verdict_text(run);
+  }
 }
 
-void tally(Tally &t, const TrialRun &run, const Trial &trial, double time_limit) {
-  t.slowest = std::max(t.slowest, run.seconds);
-  const bool scored_one = !run.timed_out && !run.crashed && !run.outcome.failed && run.outcome.code == OPTIMAL;
-  if (run.timed_out || run.crashed)
-    ++t.failed;
-  else if (run.outcome.failed)
-    ++t.checker_failures;
-  else
-    ++(run.outcome.code == OPTIMAL ? t.optimal : run.outcome.code == CHEAPEST_AT_T ? t.cheapest_at_t : t.rejected);
-  if (!scored_one && t.first_miss.empty())
-    t.first_miss = trial.name + ": " + miss(run, time_limit);
+bool met(Expect expect, const Tally &t, std::size_t tests) {
+  if (t.count[static_cast<int>(Verdict::judge_error)] > 0)
+    return false;
+  const Verdict first = t.first_miss.verdict;
+  switch (expect) {
+  case Expect::accepted:
+    return t.count[static_cast<int>(Verdict::accepted)] == static_cast<int>(tests);
+  case Expect::wrong_answer:
+    return t.missed && (first == Verdict::wrong_answer || first == Verdict::partial);
+  case Expect::time_limit: // a time-out within the margin, then one past it, passes as the Kattis verifier passes it
+    return t.missed && first == Verdict::time_limit && t.past_margin;
+  case Expect::run_time_error:
+    return t.missed && first == Verdict::run_time_error;
+  case Expect::nothing:
+    return true;
+  }
+  return false;
 }
 
 } // namespace
 
-std::vector<Tally> verify_programs(const std::vector<Program> &programs, const std::vector<Trial> &trials,
-                                   double time_limit, const std::function<void(const std::string &)> &progress) {
-  std::vector<Tally> tallies(programs.size());
-  for (std::size_t p = 0; p < programs.size(); ++p) {
-    for (std::size_t i = 0; i < trials.size(); ++i) {
-      progress(programs[p].path + " on " + trials[i].name + " (" + std::to_string(i + 1) + "/" +
-               std::to_string(trials.size()) + ")");
-      tally(tallies[p], run_trial(programs[p].path, trials[i], time_limit), trials[i], time_limit);
-    }
+std::vector<Tally> verify_programs(const std::vector<Entry> &entries, const std::vector<Trial> &trials,
+                                   const Limits &limits, const std::string &work, bool every_test,
+                                   const std::function<void(const Entry &, const Trial &, const TrialRun &)> &each) {
+  std::vector<Tally> tallies(entries.size());
+  for (std::size_t p = 0; p < entries.size(); ++p) {
     Tally &t = tallies[p];
-    const bool all_one = t.optimal == static_cast<int>(trials.size());
-    t.met = t.checker_failures == 0 && (programs[p].expect == Expect::accepted ? all_one
-                                        : programs[p].expect == Expect::wrong  ? !all_one
-                                                                               : true);
+    const Expect expect = entries[p].expect;
+    const bool stop_at_miss = !every_test && expect != Expect::accepted && expect != Expect::nothing;
+    for (const Trial &trial : trials) {
+      const TrialRun run = run_trial(entries[p].program, trial, limits, work);
+      each(entries[p], trial, run);
+      ++t.runs;
+      ++t.count[static_cast<int>(run.verdict)];
+      t.slowest = std::max(t.slowest, run.cpu);
+      if (run.peak_kib > t.peak_kib || (run.peak_kib == t.peak_kib && !run.below))
+        t.peak_kib = run.peak_kib, t.peak_below = run.below;
+      t.past_margin = t.past_margin || (run.verdict == Verdict::time_limit && run.past_margin);
+      if (run.verdict != Verdict::accepted && !t.missed) {
+        t.missed = true;
+        t.first_miss = run;
+        t.first_miss_test = trial.name;
+        t.first_miss_why = why(run, limits);
+      }
+      // A time-out within the margin settles nothing for a slow one: the verifier runs on.
+      const bool unsettled = expect == Expect::time_limit && run.verdict == Verdict::time_limit && !run.past_margin;
+      if (stop_at_miss && t.missed && run.verdict != Verdict::accepted && !unsettled)
+        break;
+    }
+    t.met = met(entries[p].expect, t, trials.size());
   }
   return tallies;
 }
 
-std::string tally_table(const std::vector<Program> &programs, const std::vector<Tally> &tallies) {
+std::string expect_text(Expect e) {
+  switch (e) {
+  case Expect::accepted:
+    return say("accepted", "通過");
+  case Expect::wrong_answer:
+    return say("wrong answer", "答案錯誤");
+  case Expect::time_limit:
+    return say("time limit exceeded", "超過時間限制");
+  case Expect::run_time_error:
+    return say("run-time error", "執行期錯誤");
+  case Expect::nothing:
+    return "-";
+  }
+  return {};
+}
+
+std::string tally_table(const std::vector<Entry> &entries, const std::vector<Tally> &tallies) {
   std::size_t width = 7;
-  for (const Program &p : programs)
-    width = std::max(width, p.path.size());
-  char line[512];
-  std::snprintf(line, sizeof line, "%-*s  %-8s %5s %5s %5s %6s %9s  %s\n", static_cast<int>(width), "program", "expected",
-                "1", "0.3", "0", "failed", "slowest", "first test below 1");
+  for (const Entry &e : entries)
+    width = std::max(width, e.program.shown.size());
+  char line[1024];
+  std::snprintf(line, sizeof line, "%-*s  %-20s %5s %5s %5s %5s %5s %5s %5s %9s %11s  %s\n", static_cast<int>(width),
+                say("program", "程式").c_str(), say("expected", "預期").c_str(), "1", "0.3", "WA", "TLE", "MLE", "OLE",
+                "RTE", say("slowest", "最慢").c_str(), say("peak memory", "最高記憶體").c_str(),
+                say("first test below 1", "第一組未得 1 分的測資").c_str());
   std::string table = line;
-  for (std::size_t i = 0; i < programs.size(); ++i) {
+  for (std::size_t i = 0; i < entries.size(); ++i) {
     const Tally &t = tallies[i];
-    const Expect e = programs[i].expect;
-    std::snprintf(line, sizeof line, "%-*s  %-8s %5d %5d %5d %6d %9s  ", static_cast<int>(width),
-                  programs[i].path.c_str(),
-                  e == Expect::accepted ? "accepted" : e == Expect::wrong ? "wrong" : "-", t.optimal, t.cheapest_at_t,
-                  t.rejected, t.failed, seconds(t.slowest).c_str());
-    table += line + (t.first_miss.empty() ? std::string("-") : t.first_miss) + (t.met ? "" : "  << NOT AS EXPECTED") + "\n";
-    if (t.checker_failures > 0)
-      table += "  " + std::to_string(t.checker_failures) + " checker failures: the test set itself is broken\n";
+    std::snprintf(line, sizeof line, "%-*s  %-20s %5d %5d %5d %5d %5d %5d %5d %9s %11s  ", static_cast<int>(width),
+                  entries[i].program.shown.c_str(), expect_text(entries[i].expect).c_str(),
+                  t.count[static_cast<int>(Verdict::accepted)], t.count[static_cast<int>(Verdict::partial)],
+                  t.count[static_cast<int>(Verdict::wrong_answer)], t.count[static_cast<int>(Verdict::time_limit)],
+                  t.count[static_cast<int>(Verdict::memory_limit)], t.count[static_cast<int>(Verdict::output_limit)],
+                  t.count[static_cast<int>(Verdict::run_time_error)], seconds(t.slowest).c_str(),
+                  memory_text(t.peak_kib, t.peak_below).c_str());
+    table += line + (t.missed ? t.first_miss_test + ": " + t.first_miss_why : std::string("-")) +
+             (t.met ? "" : say("  << NOT AS EXPECTED", "  << 與預期不符")) + "\n";
+    if (const int failures = t.count[static_cast<int>(Verdict::judge_error)]; failures > 0)
+      table += say("  " + counted(failures, "judge error") + ": the test set itself is broken\n",
+                   "  " + std::to_string(failures) + " 次評測資料錯誤：測資本身有誤\n");
   }
   return table;
+}
+
+std::string run_line(const Entry &entry, const Trial &trial, const TrialRun &run) {
+  return entry.program.shown + " " + trial.name + ": " + verdict_text(run) + ", " + seconds(run.cpu) + ", " +
+         memory_text(run.peak_kib, run.below) + "\n";
 }

@@ -1,33 +1,52 @@
-// setter verify's report: programs run over every test of a set, with verdicts.
+// setter verify's report: programs run over every test of a set, with verdicts
+// as judges name them, each against what the setter expects of it.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "setter/packaging/testset_files.h"
+#include "setter/verification/trial_run.h"
 
-// What a program is expected to do over the tests.
-enum class Expect { nothing, accepted, wrong };
+// What a program is expected to do over the tests, as a Kattis package's
+// submissions/ folders say it: every test accepted, or the first test not
+// accepted a wrong answer (0.3 included), a time-out past the margin, or a
+// run-time error.
+enum class Expect { nothing, accepted, wrong_answer, time_limit, run_time_error };
 
-struct Program {
-  std::string path;
+struct Entry {
+  Program program;
   Expect expect = Expect::nothing;
 };
 
 // One program's results over the tests.
 struct Tally {
-  int optimal = 0, cheapest_at_t = 0, rejected = 0; // scores 1, 0.3 and 0
-  int failed = 0;                                    // crashed or timed out
-  int checker_failures = 0;                          // the judge's own data failed
-  double slowest = 0;                                // seconds
-  std::string first_miss;                            // "TEST: why", the first test not scored 1
-  bool met = true;                                   // as expected
+  int runs = 0;
+  int count[8] = {};                          // runs per Verdict
+  double slowest = 0;                         // CPU seconds
+  std::int64_t peak_kib = 0;
+  bool peak_below = true;                     // every run's peak a bound only (see TrialRun)
+  bool missed = false;                        // some test not accepted
+  bool past_margin = false;                   // some run timed out past the margin
+  TrialRun first_miss;                        // the first such run
+  std::string first_miss_test, first_miss_why;
+  bool met = true;                            // as expected, and no judge error
 };
 
-// Runs every program on every trial (time_limit seconds each) and tallies the
-// results; progress is told what runs next.
-std::vector<Tally> verify_programs(const std::vector<Program> &programs, const std::vector<Trial> &trials,
-                                   double time_limit, const std::function<void(const std::string &)> &progress);
+// Runs every entry on the trials under limits, in order, and tallies them. An
+// entry expected to fail stops at the first test that settles it, as the Kattis
+// verifier does, unless every_test: the first not accepted, or for a slow one
+// the first past the margin. each is told of every run as it ends.
+std::vector<Tally> verify_programs(const std::vector<Entry> &entries, const std::vector<Trial> &trials,
+                                   const Limits &limits, const std::string &work, bool every_test,
+                                   const std::function<void(const Entry &, const Trial &, const TrialRun &)> &each);
+
+// The words for an expectation, in the language of reports.
+std::string expect_text(Expect e);
 
 // The table of tallies, one row per program, for standard output.
-std::string tally_table(const std::vector<Program> &programs, const std::vector<Tally> &tallies);
+std::string tally_table(const std::vector<Entry> &entries, const std::vector<Tally> &tallies);
+
+// One run as one line, for --runs.
+std::string run_line(const Entry &entry, const Trial &trial, const TrialRun &run);
