@@ -12,6 +12,7 @@
 #include "setter/language/language.h"
 #include "setter/packaging/problem.h"
 #include "setter/packaging/testset_files.h"
+#include "setter/validation/bounds_options.h"
 #include "setter/validation/test_check.h"
 #include "setter/validation/text_file.h"
 #include "setter/validation/validation.h"
@@ -68,25 +69,6 @@ the statement; the bounds given with it narrow them.
 
 constexpr std::size_t kMostReports = 100;
 
-bool parse_number(std::string_view text, double &value, bool integer) {
-  auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc() && ptr == text.data() + text.size() && std::isfinite(value) &&
-         (!integer || value == std::floor(value));
-}
-
-bool parse_range(const char *text, Range &range, bool integer) {
-  const std::string_view s = text;
-  const std::size_t dots = s.find("..");
-  return dots != std::string_view::npos && parse_number(s.substr(0, dots), range.low, integer) &&
-         parse_number(s.substr(dots + 2), range.high, integer) && range.low <= range.high;
-}
-
-bool parse_count(const char *text, std::int64_t &value) {
-  const char *end = text + std::strlen(text);
-  auto [ptr, ec] = std::from_chars(text, end, value);
-  return ec == std::errc() && ptr == end && value >= 0 && value <= 20;
-}
-
 int usage_error(const std::string &why) {
   std::fprintf(stderr, "setter validate: %s\nsee setter validate --help\n", why.c_str());
   return EXIT_USAGE;
@@ -138,6 +120,7 @@ int validate_folder(const std::string &dir, const Bounds &bounds) {
 } // namespace
 
 int validate_command(int argc, char **argv) {
+  const std::vector<std::string> args(argv, argv + argc);
   std::vector<const char *> files;
   Bounds bounds = statement_bounds();
   for (int i = 1; i < argc; ++i) // the checker's limits first, so that the bounds given later narrow them
@@ -149,38 +132,17 @@ int validate_command(int argc, char **argv) {
       std::fputs(kHelp, stdout);
       return EXIT_DONE;
     }
-    struct {
-      Range *range;
-      bool integer;
-    } options[] = {{&bounds.n, true},  {&bounds.m, true},   {&bounds.t, true},
-                   {&bounds.x, false}, {&bounds.ec, false}, {&bounds.er, false}};
-    bool taken = false;
-    for (auto &o : options)
-      if (arg == o.range->option) {
-        if (i + 1 >= argc || !parse_range(argv[i + 1], *o.range, o.integer)) {
-          std::fprintf(stderr, "setter validate: %s needs LO..HI with LO <= HI%s\n", o.range->option,
-                       o.integer ? ", whole numbers" : "");
-          return EXIT_USAGE;
-        }
-        taken = true;
-        ++i;
-      }
     if (arg == "--checker-limits")
       continue;
-    if (arg == "--distinct-pairs" || arg == "--no-loops") {
-      (arg == "--no-loops" ? bounds.no_loops : bounds.distinct_pairs) = true;
-      continue;
+    std::size_t at = static_cast<std::size_t>(i);
+    std::string why;
+    const BoundOption option = take_bound_option(args, at, bounds, why);
+    if (option == BoundOption::malformed) {
+      std::fprintf(stderr, "setter validate: %s\n", why.c_str());
+      return EXIT_USAGE;
     }
-    if (arg == "--decimals") {
-      std::int64_t most = -1;
-      if (i + 1 >= argc || !parse_count(argv[i + 1], most)) {
-        std::fputs("setter validate: --decimals needs a whole number 0..20\n", stderr);
-        return EXIT_USAGE;
-      }
-      bounds.most_decimals = static_cast<int>(most);
-      taken = true;
-      ++i;
-    }
+    const bool taken = option == BoundOption::taken;
+    i = static_cast<int>(at);
     if (!taken && (arg.empty() || arg[0] != '-' || arg == "-"))
       files.push_back(argv[i]);
     else if (!taken) {
