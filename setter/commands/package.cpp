@@ -60,7 +60,8 @@ cms: a CMS task folder in the italy_yaml layout, for cmsImportTask; OUT's last
     --checker PATH       the statically linked checker [the one beside setter]
     --no-statement       no statement (import with cmsImportTask --no-statement)
     --score-mode MODE    which submission counts: max (the best one), max_subtask
-                         (the best one per subtask), max_tokened_last [max]
+                         (the best one per subtask), max_tokened_last [max;
+                         with subtasks, max_subtask]
     --feedback LEVEL     what contestants see of each test: full, restricted or
                          oi_restricted [full]
 
@@ -127,7 +128,8 @@ int package_command(int argc, char **argv) {
   if (!time_limit.empty() && !parse_number(time_limit, task.time_limit, 0.1, 3600))
     return usage_error("--time-limit takes seconds, 0.1..3600");
   info.time_limit = task.time_limit;
-  if (task.score_mode != "max" && task.score_mode != "max_subtask" && task.score_mode != "max_tokened_last")
+  if (!task.score_mode.empty() && task.score_mode != "max" && task.score_mode != "max_subtask" &&
+      task.score_mode != "max_tokened_last")
     return usage_error("--score-mode takes max, max_subtask or max_tokened_last");
   if (task.feedback_level != "full" && task.feedback_level != "restricted" && task.feedback_level != "oi_restricted")
     return usage_error("--feedback takes full, restricted or oi_restricted");
@@ -151,6 +153,17 @@ int package_command(int argc, char **argv) {
                   std::to_string(tests.size()) + " 組測資中有 " + std::to_string(broken.size()) + " 組有誤：未寫入任何檔案");
   }
   end_progress();
+  Placement placement;
+  if (error.empty())
+    error = read_placement(positional[1], tests, placement);
+  if (error.empty()) {
+    const std::vector<std::string> wrong = misplaced(tests, placement);
+    for (const std::string &w : wrong)
+      std::fprintf(stderr, "setter package: %s\n", w.c_str());
+    if (!wrong.empty())
+      error = say(counted(static_cast<long long>(wrong.size()), "test") + " placed in a subtask whose bounds it breaks: nothing written",
+                  std::to_string(wrong.size()) + " 組測資放在不符其範圍的子任務：未寫入任何檔案");
+  }
   Timing timing;
   if (error.empty() && time_limit.empty()) {
     error = time_model(model, tests, timing, [](const std::string &name) { show_progress("timing the model on " + name); });
@@ -166,7 +179,8 @@ int package_command(int argc, char **argv) {
                        .c_str());
   }
   if (error.empty())
-    error = cms ? write_cms_package(tests, positional[2], task) : write_kattis_package(tests, positional[2], info);
+    error = cms ? write_cms_package(tests, placement, positional[2], task)
+                : write_kattis_package(tests, placement, positional[2], info);
   if (!error.empty()) {
     std::fprintf(stderr, "setter package: %s\n", error.c_str());
     return EXIT_DEFECT;

@@ -1,6 +1,7 @@
 // setter verify DIR [PROGRAM...] [--accepted PROGRAM...] [--wrong PROGRAM...] ...:
 // programs run over every test as a judge runs them, each against its expected
 // verdict.
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,8 @@
 #include "setter/language/language.h"
 #include "setter/packaging/time_limit.h"
 #include "setter/validation/instance_file.h"
+#include "setter/subtasks/declared.h"
+#include "setter/validation/text_file.h"
 #include "setter/verification/package_facts.h"
 #include "setter/verification/processes.h"
 #include "setter/verification/verify.h"
@@ -23,6 +26,7 @@ namespace {
 
 constexpr char kHelp[] = R"(usage: setter verify DIR [PROGRAM...] [--accepted PROGRAM...] [--wrong PROGRAM...]
                      [--time-limit-exceeded PROGRAM...] [--run-time-error PROGRAM...]
+                     [--earns NAME,NAME... PROGRAM...]
                      [--time-limit S] [--memory-limit MIB] [--output-limit MIB]
                      [--all-tests] [--runs]
 
@@ -63,6 +67,15 @@ peak memory, and the first test below 1 with why; --runs adds a line per run.
 Progress shows on standard error. SIGINT, SIGTERM or SIGHUP end every program
 verify started, and all they started, before verify ends.
 
+With subtasks (a test set's subtasks.txt, a Kattis scoring package's groups,
+a CMS task's GroupMin groups), every program is scored on each subtask: its
+points times the least score of its tests (1, 0.3, or 0 for any other verdict),
+a test left out once every subtask it is in has a test scored 0; a second table
+gives the points per subtask and the total. Programs after --earns NAMES must
+earn in full exactly the subtasks named (comma-separated; "none" for none),
+whatever their verdicts; without --earns, a source's own line
+"// Earns: NAME..." declares them.
+
 Exit status 0 when every expectation holds, 1 when one does not (or a source
 does not compile, or the test set itself makes the checker fail), 2 for a usage
 error (a missing program too).
@@ -84,9 +97,16 @@ std::string seconds(double s) {
   return text;
 }
 
+struct Named {
+  std::string program;
+  Expect expect;
+  bool declares_earns;
+  std::vector<std::string> earns;
+};
+
 struct Options {
   std::string dir;
-  std::vector<std::pair<std::string, Expect>> named;
+  std::vector<Named> named;
   std::string time, memory, output;
   bool every_test = false, each_run = false;
 };
@@ -94,12 +114,20 @@ struct Options {
 // Parses the command line into options; an empty string, or the usage error.
 std::string parse(int argc, char **argv, Options &o) {
   Expect expect = Expect::nothing;
+  bool declares_earns = false;
+  std::vector<std::string> earns;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     std::string *value = arg == "--time-limit"     ? &o.time
                          : arg == "--memory-limit" ? &o.memory
                          : arg == "--output-limit" ? &o.output
                                                    : nullptr;
+    // A verdict or a set of subtasks: each flag states what the programs after it must do.
+    if (arg == "--accepted" || arg == "--wrong" || arg == "--wrong-answer" || arg == "--time-limit-exceeded" ||
+        arg == "--run-time-error" || arg == "--earns") {
+      expect = Expect::nothing;
+      declares_earns = false;
+    }
     if (arg == "--accepted")
       expect = Expect::accepted;
     else if (arg == "--wrong" || arg == "--wrong-answer")
@@ -108,6 +136,18 @@ std::string parse(int argc, char **argv, Options &o) {
       expect = Expect::time_limit;
     else if (arg == "--run-time-error")
       expect = Expect::run_time_error;
+    else if (arg == "--earns" && i + 1 < argc) {
+      declares_earns = true;
+      earns.clear();
+      std::string names = argv[++i];
+      for (std::size_t at = 0; at <= names.size();) {
+        const std::size_t comma = std::min(names.find(',', at), names.size());
+        if (const std::string name = names.substr(at, comma - at); !name.empty() && name != "none")
+          earns.push_back(name);
+        at = comma + 1;
+      }
+    } else if (arg == "--earns")
+      return "--earns needs the subtasks, as NAME,NAME or none";
     else if (arg == "--all-tests")
       o.every_test = true;
     else if (arg == "--runs")
@@ -121,7 +161,7 @@ std::string parse(int argc, char **argv, Options &o) {
     else if (o.dir.empty())
       o.dir = arg;
     else
-      o.named.push_back({arg, expect});
+      o.named.push_back({arg, expect, declares_earns, earns});
   }
   return {};
 }
@@ -159,7 +199,8 @@ int verify_command(int argc, char **argv) {
   const PackageFacts facts = package_facts(o.dir);
   if (o.named.empty())
     for (const PackageFacts::Submission &s : facts.submissions)
-      o.named.push_back({s.path, s.expect});
+      o.named.push_back({s.path, s.expect, false, {}});
+  const std::vector<SubtaskScore> subtasks = subtask_scores(o.dir, trials);
   if (o.named.empty())
     return usage_error("no PROGRAM given, and " + o.dir + " holds no submissions/ (a Kattis package) or sol/ (a CMS task folder)");
   std::string time_from = o.time.empty() ? facts.time_from : "--time-limit";
@@ -184,8 +225,15 @@ int verify_command(int argc, char **argv) {
   };
 
   std::vector<Entry> entries;
-  for (const auto &[named, expect] : o.named) {
-    Entry e{{}, expect};
+  for (const Named &n : o.named) {
+    const std::string &named = n.program;
+    Entry e{{}, n.expect, n.declares_earns, n.earns};
+    // A source declares what it earns, when the command line does not.
+    if (!e.declares_earns && !subtasks.empty() && is_source(named)) {
+      std::string source;
+      if (read_text_file(named, source).empty())
+        e.earns = declared_earns(source, e.declares_earns);
+    }
     if (std::string error = prepare_program(named, work, e.program); !error.empty()) {
       const bool missing = !is_source(named) || !fs::exists(named, failure);
       if (missing)
@@ -212,7 +260,8 @@ int verify_command(int argc, char **argv) {
     Limits provisional = limits;
     provisional.time = 60;
     provisional.margin = 1;
-    const std::vector<Tally> first = verify_programs(accepted, trials, provisional, work, o.every_test, progress);
+    const std::vector<Tally> first =
+        verify_programs(accepted, trials, subtasks, provisional, work, o.every_test, progress);
     double slowest = 0;
     for (std::size_t i = 0, j = 0; i < entries.size(); ++i)
       if (entries[i].expect == Expect::accepted) {
@@ -238,9 +287,9 @@ int verify_command(int argc, char **argv) {
                    .c_str());
   for (std::size_t i = 0; i < entries.size(); ++i)
     if (tallies[i].runs == 0)
-      tallies[i] = verify_programs({entries[i]}, trials, limits, work, o.every_test, progress).front();
+      tallies[i] = verify_programs({entries[i]}, trials, subtasks, limits, work, o.every_test, progress).front();
   end_progress();
-  std::fputs(tally_table(entries, tallies).c_str(), stdout);
+  std::fputs(tally_table(entries, tallies, subtasks).c_str(), stdout);
   for (const Tally &t : tallies)
     if (!t.met)
       return finish(EXIT_DEFECT);

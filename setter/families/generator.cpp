@@ -77,35 +77,48 @@ bool parse_count(const char *text, std::int64_t low, std::int64_t high, std::int
   return *text && !*end && v >= low && v <= high;
 }
 
-void apply_family_defaults(Options &o) {
-  const std::string &f = o.family;
+} // namespace
+
+FamilyDefaults family_defaults(const std::string &f, std::int64_t n) {
   const bool negative = f == "negative", peak = f == "peak-late" || f == "peak-early";
   const bool six_decimals = f == "extremes" || f == "near-tie" || f == "close-costs";
-  if (o.ec_decimals < 0)
-    o.ec_decimals = six_decimals ? 6 : 2;
-  if (o.er_decimals < 0)
-    o.er_decimals = six_decimals ? 6 : 2;
-  if (o.t < 0)
-    o.t = peak ? 100 : f == "extremes" ? 1000000 : 10;
-  if (o.x.empty())
-    o.x = f == "best-at-0" ? "100" : f == "best-at-T" || f == "ties" ? "0" : peak ? "1" : f == "extremes" ? "1000000" : "5";
-  if (o.ec.empty())
-    o.ec = negative ? "-1000..1000" : f == "loops" ? "-100..1000" : f == "extremes" ? "-1000000..1000000"
-           : f == "near-tie" ? "0..0" : f == "close-costs" ? "900000..1000000" : "0..1000";
+  FamilyDefaults d;
+  d.ec_decimals = d.er_decimals = six_decimals ? 6 : 2;
+  d.t = peak ? 100 : f == "extremes" ? 1000000 : 10;
+  d.x = f == "best-at-0" ? "100" : f == "best-at-T" || f == "ties" ? "0" : peak ? "1" : f == "extremes" ? "1000000" : "5";
+  d.ec = negative ? "-1000..1000" : f == "loops" ? "-100..1000" : f == "extremes" ? "-1000000..1000000"
+         : f == "near-tie" ? "0..0" : f == "close-costs" ? "900000..1000000" : "0..1000";
   // A chain or a star needs N distinct costs: above 10^5 islands, room for twice as many.
-  if ((f == "chain" || f == "star") && o.ec == "0..1000" && o.n > 100000)
-    o.ec = "0.." + std::to_string((2 * o.n / 100 / 1000 + 1) * 1000);
+  if ((f == "chain" || f == "star") && n > 100000)
+    d.ec = "0.." + std::to_string((2 * n / 100 / 1000 + 1) * 1000);
   // x-decides sets X near (N-1) times the rate: a smaller rate keeps X within 10^6.
-  if (o.er.empty() && f == "x-decides") {
-    const std::int64_t most = std::max<std::int64_t>(1, std::min<std::int64_t>(10, 700000 / std::max<std::int64_t>(1, o.n - 1)));
-    o.er = "-" + std::to_string(most) + ".." + std::to_string(most);
-  }
+  const std::int64_t most_rate = std::max<std::int64_t>(1, std::min<std::int64_t>(10, 700000 / std::max<std::int64_t>(1, n - 1)));
+  d.er = f == "x-decides"  ? "-" + std::to_string(most_rate) + ".." + std::to_string(most_rate)
+         : negative        ? "-10..10"
+         : f == "best-at-0" ? "-10..0"
+         : f == "best-at-T" ? "1..10"
+         : f == "extremes"  ? "-1000..1000"
+                            : "0..10";
+  return d;
+}
+
+namespace {
+
+void apply_family_defaults(Options &o) {
+  const std::string &f = o.family;
+  const FamilyDefaults d = family_defaults(f, o.n);
+  if (o.ec_decimals < 0)
+    o.ec_decimals = d.ec_decimals;
+  if (o.er_decimals < 0)
+    o.er_decimals = d.er_decimals;
+  if (o.t < 0)
+    o.t = d.t;
+  if (o.x.empty())
+    o.x = d.x;
+  if (o.ec.empty())
+    o.ec = d.ec;
   if (o.er.empty())
-    o.er = negative || f == "x-decides" ? "-10..10"
-           : f == "best-at-0"             ? "-10..0"
-           : f == "best-at-T"             ? "1..10"
-           : f == "extremes"              ? "-1000..1000"
-                                          : "0..10";
+    o.er = d.er;
   if (o.gap.empty() && f == "near-tie")
     o.gap = "-0.000002";
   if (o.m < 0) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "setter/packaging/testset_files.h"
+#include "setter/subtasks/placement.h"
 
 struct TaskInfo {
   std::string title = "Portal Plan";
@@ -11,7 +12,7 @@ struct TaskInfo {
   int memory_mib = 1024;
   std::string checker;     // the statically linked checker to place in check/
   bool statement = true;   // compile statement/statement.pdf with pdflatex
-  std::string score_mode = "max";        // or max_subtask, max_tokened_last
+  std::string score_mode;                // max, max_subtask, max_tokened_last; "": max_subtask with subtasks, else max
   std::string feedback_level = "full";   // or restricted, oi_restricted
 };
 
@@ -24,6 +25,8 @@ std::string cms_task_ready(const std::string &out, const TaskInfo &info);
 // and output/ (the least total, as the checker reads it), check/checker,
 // statement/statement.pdf and sol/. Samples come first, are public and score
 // nothing; each secret test is a GroupMin group of its own, worth its share of
-// 100 points. The folder appears whole or not at all. Returns an empty string,
+// 100 points, or, with subtasks in placement, each subtask a group of the tests
+// placed in it. The folder appears whole or not at all. Returns an empty string,
 // or what went wrong.
-std::string write_cms_package(const std::vector<TestFiles> &tests, const std::string &out, const TaskInfo &info);
+std::string write_cms_package(const std::vector<TestFiles> &tests, const Placement &placement, const std::string &out,
+                              const TaskInfo &info);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "setter/packaging/testset_files.h"
+#include "setter/subtasks/placement.h"
 
 // What problem.yaml says of the problem.
 struct ProblemInfo {
@@ -22,6 +23,9 @@ std::string kattis_package_ready(const std::string &out);
 // Writes the package for tests (checked already) into the folder out, whose last
 // component is the problem's short name: problem.yaml, the statement, data/, the
 // input and output validators as single sources with build scripts, and the
-// solutions under submissions/. The folder appears whole or not at all. Returns
-// an empty string, or what went wrong.
-std::string write_kattis_package(const std::vector<TestFiles> &tests, const std::string &out, const ProblemInfo &info);
+// solutions under submissions/. With subtasks in placement, a scoring problem:
+// one test group per subtask under data/secret, each test in the group of every
+// subtask it is placed in. The folder appears whole or not at all. Returns an
+// empty string, or what went wrong.
+std::string write_kattis_package(const std::vector<TestFiles> &tests, const Placement &placement, const std::string &out,
+                                 const ProblemInfo &info);

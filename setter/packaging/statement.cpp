@@ -2,9 +2,57 @@
 #include "setter/packaging/statement.h"
 
 #include "setter/packaging/embedded.h"
+#include "setter/packaging/problem.h"
+#include "setter/validation/instance_file.h"
 
-std::string statement_latex(const std::string &title, bool partial_scores) {
+namespace {
+
+// A subtask's bounds in the statement's words.
+std::string constraints(const Bounds &b) {
+  const Bounds whole = statement_bounds();
+  std::vector<std::string> parts;
+  const struct {
+    const char *symbol;
+    Range Bounds::*range;
+  } ranges[] = {{"N", &Bounds::n}, {"M", &Bounds::m}, {"T", &Bounds::t}, {"X", &Bounds::x}, {"c_i", &Bounds::ec},
+                {"r_i", &Bounds::er}};
+  for (const auto &r : ranges) {
+    const Range &range = b.*r.range, &full = whole.*r.range;
+    if (range.low == full.low && range.high == full.high)
+      continue;
+    parts.push_back(range.low == range.high ? "$" + std::string(r.symbol) + " = " + plain_decimal(range.low) + "$"
+                                            : "$" + plain_decimal(range.low) + " \\le " + r.symbol + " \\le " +
+                                                  plain_decimal(range.high) + "$");
+  }
+  if (b.most_decimals != whole.most_decimals)
+    parts.push_back("at most " + std::to_string(b.most_decimals) + " digits after the decimal point");
+  if (b.distinct_pairs)
+    parts.push_back("no two portals join the same pair of islands");
+  if (b.no_loops)
+    parts.push_back("no portal joins an island to itself");
+  std::string text;
+  for (const std::string &p : parts)
+    text += (text.empty() ? "" : ", ") + p;
+  return text.empty() ? "no further constraints" : text;
+}
+
+std::string subtask_table(const std::vector<Subtask> &subtasks) {
+  std::string rows;
+  for (std::size_t i = 0; i < subtasks.size(); ++i)
+    rows += std::to_string(i + 1) + " & " + plain_decimal(subtasks[i].points) + " & " + constraints(subtasks[i].bounds) +
+            " \\\\\n";
+  return "\n\\section*{Subtasks}\n\n"
+         "The tests are divided into subtasks. A subtask is worth its points times the least\n"
+         "share that your plans earn on its tests. A test may belong to several subtasks.\n\n"
+         "\\begin{tabular}{|r|r|p{0.7\\textwidth}|}\n\\hline\nSubtask & Points & Constraints \\\\\n\\hline\n" +
+         rows + "\\hline\n\\end{tabular}\n";
+}
+
+} // namespace
+
+std::string statement_latex(const std::string &title, bool partial_scores, const std::vector<Subtask> &subtasks) {
   const std::string body = embedded("statement.tex");
   return "\\problemname{" + title + "}" + body.substr(body.find('\n')) +
-         (partial_scores ? "\n" + embedded("scoring.tex") : std::string());
+         (partial_scores ? "\n" + embedded("scoring.tex") : std::string()) +
+         (subtasks.empty() ? std::string() : subtask_table(subtasks));
 }

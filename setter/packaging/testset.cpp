@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <tuple>
+#include <unordered_map>
 
 #include "setter/coverage/facts.h"
 #include "setter/families/generator.h"
@@ -10,8 +11,11 @@
 #include "setter/packaging/embedded.h"
 #include "setter/packaging/folder.h"
 #include "setter/packaging/problem.h"
+#include "setter/subtasks/membership.h"
+#include "setter/subtasks/subtask_tests.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/solution.h"
+#include "setter/validation/text_file.h"
 
 namespace fs = std::filesystem;
 
@@ -23,9 +27,12 @@ const char *const kEveryFamily[] = {"random",    "chain",      "duplicates", "de
                                     "star",      "extremes",   "near-tie",   "close-costs"};
 
 // Writes the files of one test from its instance text into folder; false, with
-// error set, when the instance is not a sound test.
+// error set, when the instance is not a sound test. With subtasks, a test that
+// breaks its own subtask's bounds is left out (false, error empty), and .desc
+// names the subtasks it belongs to.
 bool write_test(const fs::path &folder, const std::string &name, const std::string &text, const std::string &desc,
-                std::vector<TestFacts> &facts, std::string &error) {
+                const std::vector<Subtask> &subtasks, const std::string &own, std::vector<TestFacts> &facts,
+                std::string &error) {
   const Checked checked = validate_instance(text, name + ".in", statement_bounds());
   if (!checked.reports.empty() || !checked.solvable) {
     error = say("test " + name + " is not sound: ", "測資 " + name + " 有缺陷：") +
@@ -33,15 +40,26 @@ bool write_test(const fs::path &folder, const std::string &name, const std::stri
     return false;
   }
   const std::string meets = constraints_met();
-  facts.push_back(facts_of(folder.filename().string() + "/" + name, text));
+  const TestFacts f = facts_of(folder.filename().string() + "/" + name, text);
+  for (const Subtask &s : subtasks)
+    if (s.name == own && !first_breach(f, s.bounds).empty())
+      return false;
+  facts.push_back(f);
+  const std::string members = subtasks.empty() || own.empty() ? "" : "subtasks: " + subtasks_of(f, subtasks) + "\n";
   const fs::path base = folder / name;
   if (!put_file(base.string() + ".in", text) || !put_file(base.string() + ".ans", optimal_plan(checked.best)) ||
       !put_file(base.string() + ".total", plain_decimal(checked.best.total) + "\n") ||
-      !put_file(base.string() + ".desc", desc + "meets: " + (meets.empty() ? "neither --distinct-pairs nor --no-loops" : meets) + "\n")) {
+      !put_file(base.string() + ".desc", desc + "meets: " + (meets.empty() ? "neither --distinct-pairs nor --no-loops" : meets) +
+                                             "\n" + members)) {
     error = say("cannot write ", "無法寫入 ") + base.string() + ".*";
     return false;
   }
   return true;
+}
+
+std::string read_whole(const fs::path &path) {
+  std::string text;
+  return read_text_file(path.string(), text).empty() ? text : std::string();
 }
 
 std::string command_of(const std::vector<std::string> &args) {
@@ -104,23 +122,52 @@ std::vector<TestSpec> default_tests(const std::string &seed) {
   return tests;
 }
 
-std::string write_testset(const std::string &dir, const std::string &seed, std::vector<TestFacts> &facts,
+std::string write_testset(const std::string &dir, const std::string &seed, const std::vector<Subtask> &subtasks,
+                          const std::string &subtasks_text, std::vector<TestFacts> &facts, int &left_out,
                           const std::function<void(const std::string &)> &progress) {
+  std::vector<TestSpec> tests;
+  for (const Subtask &s : subtasks) {
+    const std::vector<TestSpec> own = subtask_tests(s, seed);
+    tests.insert(tests.end(), own.begin(), own.end());
+  }
+  if (subtasks.empty())
+    tests = default_tests(seed);
+  left_out = 0;
   return write_folder(dir, [&](const fs::path &root) {
     std::string error;
     facts.clear();
     progress("sample 1");
     if (!write_test(root / "sample", "1", embedded("examples/instance.txt"), "The example of the problem statement.\n",
-                    facts, error))
+                    subtasks, "", facts, error))
       return error;
-    for (const TestSpec &test : default_tests(seed)) {
+    std::unordered_map<std::size_t, fs::path> made; // each instance by the hash of its text
+    for (const TestSpec &test : tests) {
       progress(test.name);
       std::string text;
-      if (std::string why = generate_instance(test.args, text); !why.empty())
+      const std::string why = generate_instance(test.args, text);
+      // Two subtasks may ask for the same instance: it is one test, in both.
+      if (const auto same = made.find(std::hash<std::string>()(text));
+          why.empty() && same != made.end() && read_whole(same->second) == text) {
+        ++left_out;
+        continue;
+      }
+      made[std::hash<std::string>()(text)] = root / "secret" / (test.name + ".in");
+      // A family that cannot meet a subtask's bounds is left out; the default set has none.
+      if (!why.empty() && !test.subtask.empty()) {
+        ++left_out;
+        continue;
+      }
+      if (!why.empty())
         return say("test ", "測資 ") + test.name + ": " + why;
-      if (!write_test(root / "secret", test.name, text, command_of(test.args) + "\n", facts, error))
-        return error;
+      if (!write_test(root / "secret", test.name, text, command_of(test.args) + "\n", subtasks, test.subtask, facts,
+                      error)) {
+        if (!error.empty())
+          return error;
+        ++left_out;
+      }
     }
+    if (!subtasks.empty() && !put_file(root / "subtasks.txt", subtasks_text))
+      return say("cannot write ", "無法寫入 ") + (root / "subtasks.txt").string();
     return std::string();
   });
 }

@@ -92,9 +92,17 @@ std::string find_tests(const std::string &dir, std::vector<TestPaths> &tests) {
       t.has_total = fs::is_regular_file(t.total, failure);
       tests.push_back(t);
     }
-  } else if (fs::is_directory(root / "data", failure)) { // a Kattis package
-    for (const char *folder : {"sample", "secret"})
+  } else if (fs::is_directory(root / "data", failure)) { // a Kattis package, its groups one level down
+    for (const char *folder : {"sample", "secret"}) {
       tests_of_folder(root / "data" / folder, std::string(folder) + "/", false, tests);
+      std::vector<fs::path> groups;
+      for (const auto &entry : fs::directory_iterator(root / "data" / folder, failure))
+        if (entry.is_directory(failure))
+          groups.push_back(entry.path());
+      std::sort(groups.begin(), groups.end());
+      for (const fs::path &group : groups)
+        tests_of_folder(group, std::string(folder) + "/" + group.filename().string() + "/", false, tests);
+    }
   } else if (fs::is_directory(root / "sample", failure) || fs::is_directory(root / "secret", failure)) {
     for (const char *folder : {"sample", "secret"})
       tests_of_folder(root / folder, std::string(folder) + "/", true, tests);

@@ -37,7 +37,8 @@ struct TestPaths {
 
 // The tests of dir in any layout: a folder of NAME.in (with NAME.total and
 // NAME.ans), a test set (sample/ and secret/ of the same), a Kattis package
-// (data/sample and data/secret, NAME.ans) or a CMS task folder
+// (data/sample and data/secret, NAME.ans, and their test groups one folder
+// down, as secret/GROUP/NAME) or a CMS task folder
 // (input/inputI.txt, output/outputI.txt a total), samples first, each folder in
 // name order. Returns an empty string, or why dir holds no test.
 std::string find_tests(const std::string &dir, std::vector<TestPaths> &tests);

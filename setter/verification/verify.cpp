@@ -6,6 +6,7 @@
 
 #include "judge/verdict.h"
 #include "setter/language/language.h"
+#include "setter/validation/instance_file.h"
 
 namespace {
 
@@ -36,6 +37,23 @@ std::string why(const TrialRun &run, const Limits &limits) {
   }
 }
 
+// The score of a run: 1, 0.3 or 0.
+double score_of(const TrialRun &run) {
+  return run.verdict == Verdict::accepted ? 1 : run.verdict == Verdict::partial ? 0.3 : 0;
+}
+
+// Whether the subtasks earned in full are exactly those the entry declares.
+bool earns_as_declared(const Entry &e, const Tally &t, const std::vector<SubtaskScore> &subtasks) {
+  for (std::size_t i = 0; i < subtasks.size(); ++i) {
+    const bool earned = t.subtask_share[i] == 1;
+    if (earned != (std::find(e.earns.begin(), e.earns.end(), subtasks[i].name) != e.earns.end()))
+      return false;
+  }
+  return std::all_of(e.earns.begin(), e.earns.end(), [&](const std::string &name) {
+    return std::any_of(subtasks.begin(), subtasks.end(), [&](const SubtaskScore &s) { return s.name == name; });
+  });
+}
+
 bool met(Expect expect, const Tally &t, std::size_t tests) {
   if (t.count[static_cast<int>(Verdict::judge_error)] > 0)
     return false;
@@ -58,15 +76,30 @@ bool met(Expect expect, const Tally &t, std::size_t tests) {
 } // namespace
 
 std::vector<Tally> verify_programs(const std::vector<Entry> &entries, const std::vector<Trial> &trials,
-                                   const Limits &limits, const std::string &work, bool every_test,
+                                   const std::vector<SubtaskScore> &subtasks, const Limits &limits,
+                                   const std::string &work, bool every_test,
                                    const std::function<void(const Entry &, const Trial &, const TrialRun &)> &each) {
   std::vector<Tally> tallies(entries.size());
+  std::vector<std::vector<std::size_t>> subtasks_of(trials.size());
+  for (std::size_t s = 0; s < subtasks.size(); ++s)
+    for (const std::size_t i : subtasks[s].trials)
+      subtasks_of[i].push_back(s);
   for (std::size_t p = 0; p < entries.size(); ++p) {
     Tally &t = tallies[p];
+    t.subtask_share.assign(subtasks.size(), 1);
     const Expect expect = entries[p].expect;
-    const bool stop_at_miss = !every_test && expect != Expect::accepted && expect != Expect::nothing;
-    for (const Trial &trial : trials) {
+    const bool stop_at_miss =
+        !every_test && subtasks.empty() && expect != Expect::accepted && expect != Expect::nothing;
+    for (std::size_t index = 0; index < trials.size(); ++index) {
+      const Trial &trial = trials[index];
+      // Once every subtask a test is in has a test scored 0, the test settles nothing.
+      const auto settled = [&](std::size_t s) { return t.subtask_share[s] == 0; };
+      if (!every_test && !subtasks_of[index].empty() &&
+          std::all_of(subtasks_of[index].begin(), subtasks_of[index].end(), settled))
+        continue;
       const TrialRun run = run_trial(entries[p].program, trial, limits, work);
+      for (const std::size_t s : subtasks_of[index])
+        t.subtask_share[s] = std::min(t.subtask_share[s], score_of(run));
       each(entries[p], trial, run);
       ++t.runs;
       ++t.count[static_cast<int>(run.verdict)];
@@ -85,7 +118,8 @@ std::vector<Tally> verify_programs(const std::vector<Entry> &entries, const std:
       if (stop_at_miss && t.missed && run.verdict != Verdict::accepted && !unsettled)
         break;
     }
-    t.met = met(entries[p].expect, t, trials.size());
+    t.met = met(entries[p].expect, t, trials.size()) &&
+            (!entries[p].declares_earns || earns_as_declared(entries[p], t, subtasks));
   }
   return tallies;
 }
@@ -106,7 +140,46 @@ std::string expect_text(Expect e) {
   return {};
 }
 
-std::string tally_table(const std::vector<Entry> &entries, const std::vector<Tally> &tallies) {
+namespace {
+
+std::string subtask_table(const std::vector<Entry> &entries, const std::vector<Tally> &tallies,
+                          const std::vector<SubtaskScore> &subtasks, std::size_t width) {
+  char cell[256];
+  std::string table = "\n";
+  std::snprintf(cell, sizeof cell, "%-*s ", static_cast<int>(width), say("points per subtask", "各子任務得分").c_str());
+  table += cell;
+  for (const SubtaskScore &s : subtasks) {
+    std::snprintf(cell, sizeof cell, " %12s", (s.name + "(" + plain_decimal(s.points) + ")").c_str());
+    table += cell;
+  }
+  table += say("        total  earns in full (declared)\n", "          總分  全部得分的子任務（宣告）\n");
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    std::snprintf(cell, sizeof cell, "%-*s ", static_cast<int>(width), entries[i].program.shown.c_str());
+    table += cell;
+    double total = 0;
+    std::string full;
+    for (std::size_t s = 0; s < subtasks.size(); ++s) {
+      const double points = subtasks[s].points * tallies[i].subtask_share[s];
+      total += points;
+      if (tallies[i].subtask_share[s] == 1)
+        full += (full.empty() ? "" : " ") + subtasks[s].name;
+      std::snprintf(cell, sizeof cell, " %12s", plain_decimal(points).c_str());
+      table += cell;
+    }
+    std::string declared;
+    for (const std::string &name : entries[i].earns)
+      declared += (declared.empty() ? "" : " ") + name;
+    std::snprintf(cell, sizeof cell, " %12s", plain_decimal(total).c_str());
+    table += cell + std::string("  ") + (full.empty() ? "-" : full) +
+             (entries[i].declares_earns ? " (" + (declared.empty() ? "none" : declared) + ")" : "") + "\n";
+  }
+  return table;
+}
+
+} // namespace
+
+std::string tally_table(const std::vector<Entry> &entries, const std::vector<Tally> &tallies,
+                        const std::vector<SubtaskScore> &subtasks) {
   std::size_t width = 7;
   for (const Entry &e : entries)
     width = std::max(width, e.program.shown.size());
@@ -131,7 +204,7 @@ std::string tally_table(const std::vector<Entry> &entries, const std::vector<Tal
       table += say("  " + counted(failures, "judge error") + ": the test set itself is broken\n",
                    "  " + std::to_string(failures) + " 次評測資料錯誤：測資本身有誤\n");
   }
-  return table;
+  return subtasks.empty() ? table : table + subtask_table(entries, tallies, subtasks, width);
 }
 
 std::string run_line(const Entry &entry, const Trial &trial, const TrialRun &run) {

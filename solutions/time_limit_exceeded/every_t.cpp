@@ -1,4 +1,5 @@
 // Slow: tries every t in 0..T with Kruskal each time: right, but T can be 10^6.
+// Earns: t-zero
 #include <algorithm>
 #include <cstdio>
 #include <map>

@@ -1,6 +1,7 @@
 // Slow: a union-find without path compression or union by size, each union
 // putting the larger-numbered root under the smaller: right, but quadratic on a
 // star or a chain numbered the other way.
+// Earns: small
 #include <algorithm>
 #include <cstdio>
 #include <map>

@@ -1,6 +1,7 @@
 // Slow: a union-find without path compression or union by size, each union
 // putting the first end's root under the second's: right, but quadratic on a
 // star or a chain.
+// Earns: small
 #include <algorithm>
 #include <cstdio>
 #include <map>

@@ -1,5 +1,6 @@
 // Slow: Prim's method that finds the nearest island by scanning them all: right,
 // but quadratic in N.
+// Earns: small
 #include <algorithm>
 #include <cstdio>
 #include <limits>

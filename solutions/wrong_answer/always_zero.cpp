@@ -1,4 +1,5 @@
 // Wrong: always chooses t = 0.
+// Earns: t-zero
 #include <algorithm>
 #include <cstdio>
 #include <map>

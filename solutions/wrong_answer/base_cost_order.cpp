@@ -1,5 +1,6 @@
 // Wrong: orders the portals by their cost at t = 0 at every t, forgetting that
 // the rates change the order.
+// Earns: t-zero no-rates
 #include <algorithm>
 #include <cstdio>
 #include <map>

@@ -1,5 +1,6 @@
 // Wrong: takes the totals at 0 and T for equal when they differ by less than
 // 1e-4, and then keeps t = 0.
+// Earns: t-zero
 #include <algorithm>
 #include <cstdio>
 #include <map>

@@ -1,5 +1,6 @@
 // Wrong: takes the totals at 0 and T for equal when they differ by less than
 // 1e-6 of their size, and then keeps t = T.
+// Earns: t-zero
 #include <algorithm>
 #include <cmath>
 #include <cstdio>

@@ -1,5 +1,6 @@
 // Wrong: takes the cheapest tree at t = 0 for the cheapest at every t, and picks
 // the end by the slope of its total, X minus the rates of its portals.
+// Earns: t-zero no-rates
 #include <algorithm>
 #include <cstdio>
 #include <map>

@@ -1,4 +1,5 @@
 // Wrong: compares the ends by the portals' costs alone, leaving t*X out.
+// Earns: t-zero
 #include <algorithm>
 #include <cstdio>
 #include <map>

@@ -1,0 +1,261 @@
+// Subtasks: the file and its errors, the tests made for each subtask and where
+// they are placed, the CMS groups and the Kattis scoring package written from
+// them, and verify's points per subtask against what a program declares.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "setter/coverage/facts.h"
+#include "setter/language/language.h"
+#include "setter/subtasks/declared.h"
+#include "setter/subtasks/membership.h"
+#include "setter/subtasks/subtask_file.h"
+#include "support/binary.h"
+#include "support/files.h"
+#include "support/judges.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string text_of(const std::string &path) {
+  std::ifstream in(path);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(SubtaskFile, TheExampleAndEveryDefectAtItsLine) {
+  set_language(Language::english);
+  std::vector<Subtask> subtasks;
+  ASSERT_EQ(read_subtasks(EXAMPLES_DIR "/subtasks.txt", subtasks), "");
+  ASSERT_EQ(subtasks.size(), 4u);
+  EXPECT_EQ(subtasks[0].name, "t-zero");
+  EXPECT_EQ(subtasks[0].points, 10);
+  EXPECT_EQ(subtasks[0].bounds.t.high, 0);
+  EXPECT_EQ(subtasks[0].options, "--t 0..0");
+  EXPECT_EQ(subtasks[1].options, "--n 1..1000 --m 1..1000");
+  EXPECT_EQ(subtasks[3].options, "");
+  EXPECT_EQ(subtasks[3].bounds.t.high, 1e6); // the statement's own
+
+  const struct {
+    const char *text, *errors;
+  } cases[] = {
+      {"x a\n100 b\n", "f:1: the points, 'x', are no number 0 or more"},
+      {"50\n50 B\n", "f:1: the subtask needs a name of a-z, 0-9, '_' and '-' after its points\n"
+                     "f:2: the subtask needs a name of a-z, 0-9, '_' and '-' after its points"},
+      {"50 a\n50 a\n", "f:2: a second subtask called a"},
+      {"50 a --t\n50 b --frob\n", "f:1: --t needs LO..HI with LO <= HI, whole numbers\nf:2: '--frob' states no bound"},
+      {"100 a --t 0..2000000 --decimals 7\n",
+       "f:1: --t 0..2000000 reaches beyond the statement's 0..1000000\nf:1: --decimals 7 allows more than the statement's 6"},
+      {"# only a comment\n\n", "f: no subtask in the file"},
+      {"30 a # the rest is a comment\n60 b --er 0..0\n", "f: the points total 90, not 100"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(parse_subtasks(c.text, "f", subtasks), c.errors);
+  }
+}
+
+TEST(SubtaskFile, MembershipByBounds) {
+  set_language(Language::english);
+  std::vector<Subtask> subtasks;
+  ASSERT_EQ(parse_subtasks("20 t-zero --t 0..0\n30 small --n 1..10 --distinct-pairs\n50 all\n", "f", subtasks), "");
+  TestFacts f;
+  f.n = 5, f.m = 6, f.t = 0, f.x = 1, f.has_portals = true;
+  EXPECT_EQ(subtasks_of(f, subtasks), "t-zero small all");
+  f.repeated_pairs = 1;
+  EXPECT_EQ(first_breach(f, subtasks[1].bounds), "a pair of islands joined twice (--distinct-pairs)");
+  f.t = 5;
+  EXPECT_EQ(first_breach(f, subtasks[0].bounds), "T = 5 lies outside 0..0 (--t)");
+  EXPECT_EQ(subtasks_of(f, subtasks), "all");
+  bool declared = false;
+  EXPECT_EQ(declared_earns("// A solution.\n// Earns: small t-zero\nint main() {}\n", declared),
+            (std::vector<std::string>{"small", "t-zero"}));
+  EXPECT_TRUE(declared);
+  EXPECT_TRUE(declared_earns("// Earns: none\n", declared).empty());
+  EXPECT_TRUE(declared);
+  declared_earns("int main() {} // Earns: small\n", declared);
+  EXPECT_FALSE(declared);
+}
+
+// A light pair of subtasks, no full one, so that the set is small.
+const char kSubtasks[] = "40 t-zero --t 0..0 --n 1..100 --m 0..300\n60 small --n 1..100 --m 1..300\n";
+
+struct Made {
+  std::string set, file;
+  std::string report;
+};
+
+const Made &made() {
+  static Made m;
+  if (m.set.empty()) {
+    m.file = temp_file(kSubtasks);
+    m.set = fresh_dir() + "set";
+    Ran r = run_setter("en", {"testset", m.set, "--subtasks", m.file});
+    EXPECT_EQ(r.status, 0) << r.err;
+    m.report = r.out;
+  }
+  return m;
+}
+
+// The "subtasks:" line of a test's .desc.
+std::string placed(const std::string &base) {
+  const std::string desc = text_of(base + ".desc");
+  const std::size_t at = desc.find("subtasks: ");
+  return at == std::string::npos ? "?" : desc.substr(at + 10, desc.find('\n', at) - at - 10);
+}
+
+TEST(SubtaskTests, EachSubtaskReachesItsOwnEnds) {
+  const Made &m = made();
+  EXPECT_EQ(text_of(m.set + "/subtasks.txt"), kSubtasks);
+  for (const char *heading : {"\nSubtask t-zero (40 points; --n 1..100 --m 0..300 --t 0..0): ",
+                              "\nSubtask small (60 points; --n 1..100 --m 1..300): "}) {
+    const std::size_t at = m.report.find(heading);
+    ASSERT_NE(at, std::string::npos) << heading << m.report;
+    const std::string part = m.report.substr(at, m.report.find("\nSubtask", at + 1) - at);
+    EXPECT_NE(part.find("Every end of every bound is reached."), std::string::npos) << part;
+  }
+  // Every test named by its subtask belongs to it, and to every other whose bounds it keeps.
+  int both = 0;
+  for (const auto &entry : fs::directory_iterator(m.set + "/secret"))
+    if (entry.path().extension() == ".in") {
+      const std::string base = (entry.path().parent_path() / entry.path().stem()).string();
+      std::ifstream in(entry.path());
+      long n, count, t;
+      in >> n >> count >> t;
+      const bool t_zero = t == 0 && n <= 100 && count <= 300, small = n <= 100 && count >= 1 && count <= 300;
+      const std::string expected = std::string(t_zero ? "t-zero" : "") + (t_zero && small ? " " : "") + (small ? "small" : "");
+      EXPECT_EQ(placed(base), expected) << base;
+      both += t_zero && small;
+      EXPECT_EQ(entry.path().stem().string().rfind(t_zero && !small ? "t-zero-" : "", 0), 0u);
+    }
+  EXPECT_GT(both, 5);
+}
+
+TEST(SubtaskTests, CmsGroupsNameEachSubtasksTests) {
+  const Made &m = made();
+  const std::string out = fresh_dir() + "portalplan";
+  Ran r = run_setter("en", {"package", "cms", m.set, out, "--no-statement", "--time-limit", "1"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string yaml = text_of(out + "/task.yaml");
+  EXPECT_NE(yaml.find("\nscore_type: GroupMin\n"), std::string::npos);
+  EXPECT_NE(yaml.find("\nscore_mode: max_subtask\n"), std::string::npos);
+  EXPECT_NE(yaml.find("\nscore_precision: 1\n"), std::string::npos);
+  std::smatch groups;
+  ASSERT_TRUE(std::regex_search(yaml, groups, std::regex(R"(score_type_parameters: \[\[0, \["000"\]\], \[40, \[([^\]]*)\]\], \[60, \[([^\]]*)\]\]\])")))
+      << yaml;
+  // Codename I is the I-th test, the sample first and the secret ones by name.
+  std::vector<std::string> names = {""};
+  for (const auto &entry : fs::directory_iterator(m.set + "/secret"))
+    if (entry.path().extension() == ".in")
+      names.push_back((entry.path().parent_path() / entry.path().stem()).string());
+  std::sort(names.begin() + 1, names.end());
+  for (const auto &[group, subtask] : {std::pair{1, std::string("t-zero")}, {2, std::string("small")}}) {
+    std::string expected;
+    for (std::size_t i = 1; i < names.size(); ++i)
+      if ((" " + placed(names[i]) + " ").find(" " + subtask + " ") != std::string::npos) {
+        char code[24];
+        std::snprintf(code, sizeof code, "%03zu", i);
+        expected += std::string(expected.empty() ? "" : ", ") + "\"" + code + "\"";
+      }
+    EXPECT_EQ(groups[group].str(), expected) << subtask;
+  }
+}
+
+TEST(SubtaskTests, KattisScoringPackage) {
+  const Made &m = made();
+  const std::string out = fresh_dir() + "portalplan";
+  Ran r = run_setter("en", {"package", "kattis", m.set, out, "--time-limit", "1"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string problem = text_of(out + "/problem.yaml");
+  EXPECT_NE(problem.find("\ntype: scoring\nvalidation: custom score\n"), std::string::npos) << problem;
+  EXPECT_EQ(text_of(out + "/data/secret/t-zero/testdata.yaml"),
+            "on_reject: break\ngrading: custom\ngrader_flags: points 40\nrange: 0 40\n"
+            "input_validator_flags: '--n 1..100 --m 0..300 --t 0..0'\n");
+  EXPECT_NE(text_of(out + "/data/testdata.yaml").find("output_validator_flags: score 1\n"), std::string::npos);
+  EXPECT_TRUE(fs::exists(out + "/graders/portal_grader/kattis-grader.cpp"));
+  // A test in both subtasks: a file in the first group, a link from the second.
+  int linked = 0;
+  for (const auto &entry : fs::directory_iterator(out + "/data/secret/small"))
+    if (entry.path().extension() == ".in" && fs::is_symlink(entry.path())) {
+      ++linked;
+      EXPECT_EQ(fs::read_symlink(entry.path()).string(), "../t-zero/" + entry.path().filename().string());
+      EXPECT_TRUE(fs::is_symlink(fs::path(entry.path()).replace_extension(".ans")));
+    }
+  EXPECT_GT(linked, 5);
+  // Only the model and the solutions declaring part of these subtasks are shipped.
+  EXPECT_TRUE(fs::exists(out + "/submissions/accepted/model.cpp"));
+  EXPECT_TRUE(fs::exists(out + "/submissions/partially_accepted/always_zero.cpp"));
+  EXPECT_TRUE(fs::exists(out + "/submissions/partially_accepted/quadratic_prim.cpp"));
+  EXPECT_FALSE(fs::exists(out + "/submissions/wrong_answer"));
+  // The group's bounds reach the input validator as flags.
+  ASSERT_EQ(std::system(("cd " + out + "/input_validators/portal_input && ./build").c_str()), 0);
+  const std::string validator = out + "/input_validators/portal_input/run";
+  const std::string five = temp_file("2 1 5 0\n0 1 1 0\n");
+  EXPECT_EQ(run_program(validator, {}, five).status, 42);
+  EXPECT_EQ(run_program(validator, {"--t", "0..0"}, five).status, 43);
+  EXPECT_EQ(run_program(validator, {"--t"}, five).status, 1);
+  // The grader: the first error, and the points times the least score.
+  ASSERT_EQ(std::system(("cd " + out + "/graders/portal_grader && ./build").c_str()), 0);
+  const std::string grader = out + "/graders/portal_grader/run";
+  EXPECT_EQ(run_program(grader, {"points", "40"}, temp_file("AC 1\nAC 0.3\nAC 1\n")).out, "AC 12\n");
+  EXPECT_EQ(run_program(grader, {"points", "40"}, temp_file("AC 1\nWA 0\n")).out, "WA 0\n");
+  EXPECT_EQ(run_program(grader, {"points"}, temp_file("AC 1\n")).out, "JE 0\n");
+}
+
+TEST(SubtaskTests, ATestOutsideItsSubtasksBoundsIsRefused) {
+  const Made &m = made();
+  const std::string set = fresh_dir() + "copy";
+  fs::copy(m.set, set, fs::copy_options::recursive);
+  std::string victim;
+  for (const auto &entry : fs::directory_iterator(set + "/secret"))
+    if (entry.path().extension() == ".desc" && placed((entry.path().parent_path() / entry.path().stem()).string()) == "small") {
+      std::ifstream in(fs::path(entry.path()).replace_extension(".in"));
+      long n, count, t;
+      if (in >> n >> count >> t && t > 0) {
+        victim = (entry.path().parent_path() / entry.path().stem()).string();
+        break;
+      }
+    }
+  ASSERT_NE(victim, "");
+  std::string desc = text_of(victim + ".desc");
+  desc.replace(desc.find("subtasks: small"), 15, "subtasks: t-zero small");
+  std::ofstream(victim + ".desc") << desc;
+  Ran r = run_setter("en", {"package", "cms", set, fresh_dir() + "portalplan", "--no-statement", "--time-limit", "1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(victim + ".in: placed in subtask t-zero, but T = "), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(" lies outside 0..0 (--t)"), std::string::npos) << r.err;
+}
+
+TEST(SubtaskTests, VerifyScoresEachSubtaskAgainstWhatIsDeclared) {
+  const Made &m = made();
+  const std::string zero = SOLUTIONS_DIR "/always_zero", model = SOLUTIONS_DIR "/model";
+  Ran r = run_setter("en", {"verify", m.set, "--accepted", model, "--earns", "t-zero", zero});
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("points per subtask"), std::string::npos) << r.out;
+  const std::size_t row = r.out.rfind(zero + " ");
+  ASSERT_NE(row, std::string::npos);
+  std::istringstream cells(r.out.substr(row + zero.size()));
+  double t_zero, small, total;
+  std::string earned, declared;
+  cells >> t_zero >> small >> total >> earned >> declared;
+  EXPECT_EQ(t_zero, 40);
+  EXPECT_LT(small, 60); // 0.3 of it, somewhere
+  EXPECT_EQ(earned, "t-zero");
+  EXPECT_EQ(declared, "(t-zero)");
+  // Declared otherwise: verify fails.
+  EXPECT_EQ(run_setter("en", {"verify", m.set, "--earns", "t-zero,small", zero}).status, 1);
+  EXPECT_EQ(run_setter("en", {"verify", m.set, "--earns", "none", zero}).status, 1);
+  // A source's own declaration counts when the command line gives none.
+  r = run_setter("en", {"verify", m.set, SOLUTIONS_SOURCE_DIR "/wrong_answer/always_zero.cpp"});
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("t-zero (t-zero)"), std::string::npos) << r.out;
+}
+
+} // namespace
