@@ -189,6 +189,18 @@ TEST(SubtaskTests, KattisScoringPackage) {
       EXPECT_TRUE(fs::is_symlink(fs::path(entry.path()).replace_extension(".ans")));
     }
   EXPECT_GT(linked, 5);
+  // Its groups score as the subtasks do: the model earns all 100 points, each
+  // test linked into several groups run once.
+  r = run_setter("en", {"verify", out, SOLUTIONS_DIR "/model", "--runs"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("          100  small t-zero\n"), std::string::npos) << r.out;
+  std::size_t runs = 0;
+  for (std::size_t at = 0; (at = r.out.find(" accepted, ", at)) != std::string::npos; ++at)
+    ++runs;
+  EXPECT_EQ(runs, static_cast<std::size_t>(std::count_if(
+                      fs::recursive_directory_iterator(out + "/data"), {}, [](const fs::directory_entry &e) {
+                        return e.path().extension() == ".in" && !e.is_symlink();
+                      })));
   // Only the model and the solutions declaring part of these subtasks are shipped.
   EXPECT_TRUE(fs::exists(out + "/submissions/accepted/model.cpp"));
   EXPECT_TRUE(fs::exists(out + "/submissions/partially_accepted/always_zero.cpp"));

@@ -56,7 +56,8 @@ PackageFacts package_facts(const std::string &dir) {
     facts.output_mib = static_cast<std::int64_t>(yaml_number((root / "problem.yaml").string(), "limits", "output"));
     for (const auto &[folder, expect] : {std::pair{"accepted", Expect::accepted}, {"wrong_answer", Expect::wrong_answer},
                                          {"time_limit_exceeded", Expect::time_limit},
-                                         {"run_time_error", Expect::run_time_error}})
+                                         {"run_time_error", Expect::run_time_error},
+                                         {"partially_accepted", Expect::nothing}})
       add_sources(root / "submissions" / folder, expect, facts);
   } else if (fs::is_directory(root / "input", failure)) {
     const std::string task = (root / "task.yaml").string();

@@ -61,7 +61,7 @@ std::vector<SubtaskScore> of_kattis(const fs::path &root, const std::vector<Tria
   for (const fs::path &group : groups) {
     std::smatch m;
     const std::string config = text_of(group / "testdata.yaml");
-    static const std::regex points(R"((^|\n)accept_score: *([0-9.]+))");
+    static const std::regex points(R"((^|\n)grader_flags: *points +([0-9.]+))");
     SubtaskScore s{group.filename().string(), 0, {}};
     if (std::regex_search(config, m, points))
       s.points = std::stod(m[2]);

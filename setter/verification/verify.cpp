@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <map>
 
 #include "judge/verdict.h"
 #include "setter/language/language.h"
@@ -81,12 +83,21 @@ std::vector<Tally> verify_programs(const std::vector<Entry> &entries, const std:
                                    const std::function<void(const Entry &, const Trial &, const TrialRun &)> &each) {
   std::vector<Tally> tallies(entries.size());
   std::vector<std::vector<std::size_t>> subtasks_of(trials.size());
+  // A test linked into several groups is one file: run once, counted in each.
+  std::vector<std::size_t> first_of(trials.size());
+  std::map<std::string, std::size_t> by_file;
+  for (std::size_t i = 0; i < trials.size(); ++i) {
+    std::error_code failure;
+    const std::string file = std::filesystem::weakly_canonical(trials[i].input, failure).string();
+    first_of[i] = by_file.emplace(failure ? trials[i].input : file, i).first->second;
+  }
   for (std::size_t s = 0; s < subtasks.size(); ++s)
     for (const std::size_t i : subtasks[s].trials)
       subtasks_of[i].push_back(s);
   for (std::size_t p = 0; p < entries.size(); ++p) {
     Tally &t = tallies[p];
     t.subtask_share.assign(subtasks.size(), 1);
+    std::map<std::size_t, TrialRun> runs; // by the first trial of each file
     const Expect expect = entries[p].expect;
     const bool stop_at_miss =
         !every_test && subtasks.empty() && expect != Expect::accepted && expect != Expect::nothing;
@@ -97,10 +108,13 @@ std::vector<Tally> verify_programs(const std::vector<Entry> &entries, const std:
       if (!every_test && !subtasks_of[index].empty() &&
           std::all_of(subtasks_of[index].begin(), subtasks_of[index].end(), settled))
         continue;
-      const TrialRun run = run_trial(entries[p].program, trial, limits, work);
+      const auto earlier = runs.find(first_of[index]);
+      const bool again = earlier != runs.end();
+      const TrialRun run = again ? earlier->second : runs[index] = run_trial(entries[p].program, trial, limits, work);
       for (const std::size_t s : subtasks_of[index])
         t.subtask_share[s] = std::min(t.subtask_share[s], score_of(run));
-      each(entries[p], trial, run);
+      if (!again)
+        each(entries[p], trial, run);
       ++t.runs;
       ++t.count[static_cast<int>(run.verdict)];
       t.slowest = std::max(t.slowest, run.cpu);

@@ -44,8 +44,9 @@ struct Tally {
 // the first past the margin. With subtasks, each entry is scored on every
 // subtask (its points times the least score of its tests), a test being left
 // out once every subtask it is in has a test scored 0; an entry that declares
-// what it earns must earn in full exactly those subtasks. each is told of every
-// run as it ends.
+// what it earns must earn in full exactly those subtasks. A test linked into
+// several groups runs once and counts in each. each is told of every run as it
+// ends.
 std::vector<Tally> verify_programs(const std::vector<Entry> &entries, const std::vector<Trial> &trials,
                                    const std::vector<SubtaskScore> &subtasks, const Limits &limits,
                                    const std::string &work, bool every_test,
