@@ -3,7 +3,8 @@
 // the judge that the validator or its data failed. Flags, from the problem's
 // configuration: "score_multiplier" makes the 0.3 verdict accepted with
 // score_multiplier.txt (Kattis scoring problems); "score MAX" makes it accepted
-// with score.txt holding 0.3·MAX (DOMjudge). A score file goes only with exit 42.
+// with score.txt holding 0.3·MAX (DOMjudge); "lang en" writes every message in
+// English. A score file goes only with exit 42.
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "judge/explain.h"
 #include "judge/outcome.h"
 #include "judge/verdict.h"
+#include "wording/wording.h"
 
 namespace kattis_internal {
 
@@ -24,7 +26,7 @@ constexpr int EXIT_WA = 43;
 constexpr int EXIT_JUDGE_ERROR = 1;
 
 constexpr char kUsage[] =
-    "usage: checker-kattis INPUT ANSWER FEEDBACK_DIR [score_multiplier | score MAX] < PLAN\n";
+    "usage: checker-kattis INPUT ANSWER FEEDBACK_DIR [score_multiplier | score MAX] [lang en|zh-TW] < PLAN\n";
 
 enum class Scoring { pass_fail, multiplier, absolute };
 
@@ -45,7 +47,7 @@ std::string feedback; // FEEDBACK_DIR, ending with a separator
 
 void write_feedback(const std::string &name, const std::string &text) {
   if (!write_text(feedback + name, text))
-    judge_error("評測資料錯誤：無法寫入回饋檔 " + feedback + name + "\n");
+    judge_error(worded("評測資料錯誤：無法寫入回饋檔 ", "Judge error: cannot write the feedback file ") + feedback + name + "\n");
 }
 
 // The shortest text that reads back to v.
@@ -69,6 +71,10 @@ void parse_flags(int argc, char **argv) {
                parse_positive(argv[i + 1], max_score)) {
       scoring = Scoring::absolute;
       ++i;
+    } else if (flag == "lang" && i + 1 < argc &&
+               (std::strcmp(argv[i + 1], "en") == 0 || std::strcmp(argv[i + 1], "zh-TW") == 0)) {
+      set_wording(std::strcmp(argv[i + 1], "en") == 0 ? Wording::english : Wording::chinese);
+      ++i;
     } else {
       judge_error("checker-kattis: unknown, repeated or malformed flag '" + flag + "'\n" + kUsage);
     }
@@ -81,7 +87,7 @@ void end_run(const Outcome &outcome) {
   using namespace kattis_internal;
   if (outcome.failed)
     judge_error(outcome.failure + "\n");
-  write_feedback("teammessage.txt", outcome.message->text);
+  write_feedback("teammessage.txt", text_of(*outcome.message));
   write_feedback("judgemessage.txt", explain(outcome));
   const bool accepted =
       outcome.code == OPTIMAL || (outcome.code == CHEAPEST_AT_T && scoring != Scoring::pass_fail);
@@ -98,6 +104,10 @@ void end_run(const Outcome &outcome) {
 
 int main(int argc, char **argv) {
   using namespace kattis_internal;
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   if (argc < 4 || argv[3][0] == '\0')
     judge_error(std::string("checker-kattis: missing arguments\n") + kUsage);
   feedback = argv[3];

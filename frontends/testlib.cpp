@@ -10,10 +10,13 @@
 #include <cstring>
 #include <string>
 
+#include "frontends/testlib_messages.h"
+
 #include "files/output_file.h"
 #include "judge/checker.h"
 #include "judge/outcome.h"
 #include "judge/verdict.h"
+#include "wording/wording.h"
 
 namespace testlib_internal {
 
@@ -29,6 +32,14 @@ struct Result {
 constexpr Result kAccepted{EXIT_OK, "ok", "accepted"}, kWrongAnswer{EXIT_WA, "wrong answer", "wrong-answer"},
     kPresentation{EXIT_PE, "wrong output format", "presentation-error"}, kFail{EXIT_FAIL, "FAIL", "fail"},
     kPoints{EXIT_POINTS, "points", "points"};
+
+constexpr char kUsage[] =
+    "usage: checker-testlib INPUT OUTPUT ANSWER [RESULT [-appes]]\n"
+    "Judges the plan in OUTPUT against INPUT and the reference ANSWER (a total or an\n"
+    "optimal plan), as testlib-style judges call a checker: exit 0 accepted, 1 wrong\n"
+    "answer, 2 presentation error, 3 fail (the judge's data is broken), 7 points (0.3);\n"
+    "the outcome word and the message on standard error, and in RESULT when given\n"
+    "(XML with -appes).\n";
 
 const char *result_path = nullptr;
 bool appes = false;
@@ -69,7 +80,7 @@ std::string xml_escaped(const std::string &text) {
                                          xml_escaped(message) + "</result>\n"
                                    : message;
     if (!write_text(result_path, file)) {
-      std::fprintf(stderr, "%s 評測資料錯誤：無法寫入結果檔：%s\n", kFail.word, result_path);
+      std::fprintf(stderr, "%s %s%s\n", kFail.word, worded("評測資料錯誤：無法寫入結果檔：", "Judge error: cannot write the result file: ").c_str(), result_path);
       std::exit(kFail.status);
     }
   }
@@ -85,20 +96,27 @@ void end_run(const Outcome &outcome) {
     quit(kFail, outcome.failure);
   switch (outcome.code) {
   case OPTIMAL:
-    quit(kAccepted, outcome.message->text);
+    quit(kAccepted, text_of(*outcome.message));
   case CHEAPEST_AT_T:
-    quit(kPoints, std::string("0.3 ") + outcome.message->text, "0.3");
+    quit(kPoints, std::string("0.3 ") + text_of(*outcome.message), "0.3");
   default:
-    quit(outcome.message->format_error ? kPresentation : kWrongAnswer, outcome.message->text);
+    quit(outcome.message->format_error ? kPresentation : kWrongAnswer, text_of(*outcome.message));
   }
 }
 
 int main(int argc, char **argv) {
   using namespace testlib_internal;
+  if (kTestlibMessagesInEnglish)
+    set_wording(Wording::english);
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   if (argc > 4)
     result_path = argv[4];
   appes = argc > 5 && std::strcmp(argv[5], "-appes") == 0;
   if (argc < 4)
-    quit(kFail, "評測資料錯誤：參數不足，用法：checker-testlib 題目檔 輸出檔 答案檔 [結果檔 [-appes]]");
+    quit(kFail, worded("評測資料錯誤：參數不足，用法：checker-testlib 題目檔 輸出檔 答案檔 [結果檔 [-appes]]",
+                       "Judge error: too few arguments; usage: checker-testlib INPUT OUTPUT ANSWER [RESULT [-appes]]"));
   judge_files(argv[1], argv[3], argv[2], AnswerForms::total_or_plan);
 }

@@ -8,6 +8,7 @@
 #include "reader/reader.h"
 #include "instance/registry.h"
 #include "instance/tables.h"
+#include "wording/wording.h"
 #include "memory/huge_pages.h"
 
 namespace loader_internal {
@@ -72,25 +73,31 @@ bool read_finite(double &value, const char *field, std::int32_t record, LoadDefe
 } // namespace loader_internal
 
 std::string load_defect_text(const LoadDefect &d) {
-  const std::string where = d.record < 0 ? std::string("開頭的 ") + d.field
-                                         : "第 " + std::to_string(d.record + 1) + " 筆傳送門資料的 " + d.field;
+  const std::string record = std::to_string(d.record + 1);
+  const std::string where = d.record < 0 ? worded("開頭的 ", "") + d.field + worded("", " on the first line")
+                            : wording_now() == Wording::english ? std::string(d.field) + " of portal record " + record
+                                                                : "第 " + record + " 筆傳送門資料的 " + d.field;
   switch (d.kind) {
   case LoadDefect::none:
     return {};
   case LoadDefect::missing:
-    return "題目檔在讀到" + where + " 之前就結束了";
+    return worded("題目檔在讀到", "the instance file ends before ") + where + worded(" 之前就結束了", "");
   case LoadDefect::beyond_32_bits:
-    return "題目檔" + where + " 超出 32 位元整數範圍";
+    return worded("題目檔", "the instance file's ") + where + worded(" 超出 32 位元整數範圍", " is beyond 32-bit integers");
   case LoadDefect::unreadable:
-    return "無法讀取題目檔";
+    return worded("無法讀取題目檔", "cannot read the instance file");
   case LoadDefect::not_a_number:
-    return "題目檔" + where + " 不是數字";
+    return worded("題目檔", "the instance file's ") + where + worded(" 不是數字", " is not a number");
   case LoadDefect::above_capacity:
-    return "題目檔" + where + " = " + d.value + " 超過上限 " + std::to_string(MAXN);
+    return worded("題目檔", "the instance file's ") + where + " = " + d.value + worded(" 超過上限 ", " exceeds ") +
+           std::to_string(MAXN);
   case LoadDefect::not_an_island:
-    return "題目檔" + where + " = " + d.value + " 不是 0 到 N-1 的島嶼編號（N = " + std::to_string(N) + "）";
+    return worded("題目檔", "the instance file's ") + where + " = " + d.value +
+           worded(" 不是 0 到 N-1 的島嶼編號（N = ", " is no island number 0 to N-1 (N = ") + std::to_string(N) +
+           worded("）", ")");
   case LoadDefect::not_finite:
-    return "題目檔" + where + " 不是有限數（" + d.value + "）";
+    return worded("題目檔", "the instance file's ") + where + worded(" 不是有限數（", " is not finite (") + d.value +
+           worded("）", ")");
   }
   return {};
 }

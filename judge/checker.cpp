@@ -10,13 +10,14 @@
 #include "judge/judgement.h"
 #include "judge/outcome.h"
 #include "judge/verdict.h"
+#include "wording/wording.h"
 #include "reader/reader.h"
 
 void judge_files(const char *instance, const char *answer, const char *plan, AnswerForms forms) {
   if (!input_bind(instance))
-    checker_failure(std::string("無法開啟題目檔：") + instance);
+    checker_failure(worded("無法開啟題目檔：", "cannot open the instance file: ") + instance);
   if (const LoadDefect defect = load_instance(); defect.kind != LoadDefect::none)
-    checker_failure(load_defect_text(defect) + "：" + instance);
+    checker_failure(load_defect_text(defect) + worded("：", ": ") + instance);
   const double reference = read_reference(answer, forms);
 
   // A plan that cannot be opened is judged as the empty plan it amounts to.

@@ -94,7 +94,13 @@ TEST(Verify, TheTableAndTheExpectations) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(counts_of(row_of(r.out, kModel), "accepted"), (std::vector<int>{3, 0, 0, 0, 0, 0, 0})) << r.out;
   EXPECT_EQ(counts_of(row_of(r.out, kAlwaysZero), "wrong answer"), (std::vector<int>{1, 2, 0, 0, 0, 0, 0})) << r.out;
-  EXPECT_NE(r.out.find("sample/1: 0.3: 輸出的建設方案為該 t 值中的最小成本方案，但 t 值的選擇並非最佳。"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("sample/1: 0.3: The plan is the cheapest at its t, but the choice of t is not the best."),
+            std::string::npos)
+      << r.out;
+  // The checker's messages in the language of reports.
+  EXPECT_NE(run_setter("zh-TW", {"verify", set, kAlwaysZero})
+                .out.find("sample/1: 0.3 分: 輸出的建設方案為該 t 值中的最小成本方案，但 t 值的選擇並非最佳。"),
+            std::string::npos);
   EXPECT_EQ(r.out.find("NOT AS EXPECTED"), std::string::npos);
   // Without --all-tests, a program expected to fail stops at its first miss.
   r = run_setter("en", {"verify", set, "--wrong", kAlwaysZero});

@@ -5,6 +5,7 @@
 
 #include "setter/commands/commands.h"
 #include "setter/language/language.h"
+#include "wording/wording.h"
 
 namespace {
 
@@ -23,8 +24,9 @@ Prepares and proves a test set for the checker:
 FILE:LINE:COLUMN. Reports and summaries are in English or Traditional Chinese:
 --lang en|zh-TW, anywhere on the command line, chooses; without it the locale
 does (LC_ALL, then LC_MESSAGES, then LANG: Chinese for zh_TW and zh_HK, English
-otherwise). The checker's own messages, quoted in reports, are the contest's and
-stay Chinese; usage errors, help and the table of verify are in English.
+otherwise). The checker's own messages that a report quotes (verify's verdicts,
+a broken answer file) follow the same choice; usage errors and help are in
+English.
 Exit status: 0 done (or sound), 1 a defect in the data, 2 a usage error.
 )";
 
@@ -54,6 +56,8 @@ bool take_language(int &argc, char **argv) {
   argc = kept;
   argv[argc] = nullptr;
   set_language(language);
+  // The checker's own messages, judged in this process, follow the reports.
+  set_wording(language == Language::english ? Wording::english : Wording::chinese);
   return true;
 }
 

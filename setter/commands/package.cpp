@@ -18,9 +18,10 @@ namespace {
 
 constexpr char kHelp[] = R"(usage: setter package kattis DIR OUT [--name NAME] [--source TEXT]
                        [--license LICENSE] [--rights-owner TEXT] [--time-limit S] [--model PROGRAM]
+                       [--messages en|zh-TW]
        setter package cms DIR OUT [--title TEXT] [--time-limit S] [--model PROGRAM]
                        [--memory-limit MIB] [--checker PATH] [--no-statement]
-                       [--score-mode MODE] [--feedback LEVEL]
+                       [--score-mode MODE] [--feedback LEVEL] [--messages en|zh-TW]
 
 Writes a judge's problem package or task folder from the test set in DIR (as "setter testset"
 writes it) into the folder OUT, which must not exist, or be empty. Every test is
@@ -46,6 +47,7 @@ kattis: a Kattis problem package in the legacy format; OUT's last folder is the
     --source TEXT        where it comes from [Portal Plan problem setters]
     --license LICENSE    problem.yaml's licence, e.g. cc0, cc by [cc by-sa]
     --rights-owner TEXT  who holds the rights [Portal Plan problem setters]
+    --messages en        the checker's messages in English: validator_flags lang en
 
 cms: a CMS task folder in the italy_yaml layout, for cmsImportTask; OUT's last
   folder is the task's name, [a-z0-9_]+. It holds task.yaml (standard input and
@@ -57,7 +59,9 @@ cms: a CMS task folder in the italy_yaml layout, for cmsImportTask; OUT's last
   by pdflatex, with a section on scoring) and sol/model.cpp.
     --title TEXT         the task's title [Portal Plan]
     --memory-limit MIB   whole MiB [1024]
-    --checker PATH       the statically linked checker [the one beside setter]
+    --checker PATH       the statically linked checker [the one beside setter:
+                         checker, or checker-en with --messages en]
+    --messages en        the checker's messages in English (checker-en)
     --no-statement       no statement (import with cmsImportTask --no-statement)
     --score-mode MODE    which submission counts: max (the best one), max_subtask
                          (the best one per subtask), max_tokened_last [max;
@@ -91,8 +95,7 @@ int package_command(int argc, char **argv) {
   std::vector<std::string> positional;
   ProblemInfo info;
   TaskInfo task;
-  task.checker = beside_setter("checker");
-  std::string time_limit, memory_limit, model;
+  std::string time_limit, memory_limit, model, messages, checker;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -106,7 +109,8 @@ int package_command(int argc, char **argv) {
                          : arg == "--title"        ? &task.title
                          : arg == "--time-limit"   ? &time_limit
                          : arg == "--memory-limit" ? &memory_limit
-                         : arg == "--checker"      ? &task.checker
+                         : arg == "--checker"      ? &checker
+                         : arg == "--messages"     ? &messages
                          : arg == "--model"        ? &model
                          : arg == "--score-mode"   ? &task.score_mode
                          : arg == "--feedback"     ? &task.feedback_level
@@ -128,6 +132,10 @@ int package_command(int argc, char **argv) {
   if (!time_limit.empty() && !parse_number(time_limit, task.time_limit, 0.1, 3600))
     return usage_error("--time-limit takes seconds, 0.1..3600");
   info.time_limit = task.time_limit;
+  if (!messages.empty() && messages != "en" && messages != "zh-TW")
+    return usage_error("--messages takes en or zh-TW");
+  info.english = messages == "en";
+  task.checker = !checker.empty() ? checker : beside_setter(info.english ? "checker-en" : "checker");
   if (!task.score_mode.empty() && task.score_mode != "max" && task.score_mode != "max_subtask" &&
       task.score_mode != "max_tokened_last")
     return usage_error("--score-mode takes max, max_subtask or max_tokened_last");

@@ -54,7 +54,7 @@ int decimals_of_three_tenths(double points) {
 
 // CMS's codename of the index-th test.
 std::string codename(std::size_t index) {
-  char text[16];
+  char text[24];
   std::snprintf(text, sizeof text, "%03zu", index);
   return text;
 }

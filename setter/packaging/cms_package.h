@@ -10,7 +10,7 @@ struct TaskInfo {
   std::string title = "Portal Plan";
   double time_limit = 1; // seconds
   int memory_mib = 1024;
-  std::string checker;     // the statically linked checker to place in check/
+  std::string checker;     // the statically linked checker to place in check/ (checker-en for English messages)
   bool statement = true;   // compile statement/statement.pdf with pdflatex
   std::string score_mode;                // max, max_subtask, max_tokened_last; "": max_subtask with subtasks, else max
   std::string feedback_level = "full";   // or restricted, oi_restricted

@@ -41,6 +41,9 @@ std::string problem_yaml(const ProblemInfo &info, bool scoring) {
                     "#   validator_flags: score_multiplier\n"
                     "# and a plan that is the cheapest at its own t, but not optimal, scores 0.3.\n"
                     "validation: custom\n") +
+         (info.english ? "# Contestants and judges read the output validator's messages in English.\n"
+                         "validator_flags: lang en\n"
+                       : "") +
          "limits:\n  memory: " + std::to_string(info.memory_mib) + "\n";
 }
 

@@ -15,6 +15,7 @@ struct ProblemInfo {
   std::string rights_owner = "Portal Plan problem setters";
   int memory_mib = 1024;
   double time_limit = 1; // seconds, for DOMjudge's .timelimit
+  bool english = false;  // the output validator's messages in English (validator_flags: lang en)
 };
 
 // Whether out can name a package: an empty string, or why not.

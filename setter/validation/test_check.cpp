@@ -46,7 +46,7 @@ std::vector<std::string> check_test(const std::string &instance, const std::vect
         checked.reports.push_back(answer + ": " + say("the checker fails on it: ", "") + o.failure);
       else if (o.code != OPTIMAL)
         checked.reports.push_back(answer + ": " + say("the plan is not optimal; the checker says: ", "方案不是最佳方案：") +
-                                  o.message->text);
+                                  text_of(*o.message));
       else if (!approx(checked.best.total, detail.plan_total))
         checked.reports.push_back(answer + ": " + say("the plan's total " + total + " is not the least total over all t, " + least,
                                                       "方案總成本 " + total + " 不是所有 t 中的最小總成本 " + least));

@@ -23,7 +23,7 @@ std::string why(const TrialRun &run, const Limits &limits) {
   switch (run.verdict) {
   case Verdict::partial:
   case Verdict::wrong_answer:
-    return verdict_text(run) + ": " + run.outcome.message->text;
+    return verdict_text(run) + ": " + text_of(*run.outcome.message);
   case Verdict::judge_error:
     return verdict_text(run) + ": " + run.outcome.failure;
   case Verdict::time_limit:
