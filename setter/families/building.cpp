@@ -38,6 +38,21 @@ void place_in_order(std::vector<Record> &out, const std::vector<std::size_t> &or
   out = std::move(placed);
 }
 
+void shuffle_keeping_before(Random &r, std::vector<Record> &out,
+                            const std::vector<std::pair<std::size_t, std::size_t>> &before) {
+  std::vector<std::size_t> order(out.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  shuffle(r, order);
+  std::vector<std::size_t> slot_of(out.size());
+  for (std::size_t slot = 0; slot < order.size(); ++slot)
+    slot_of[order[slot]] = slot;
+  for (const auto &[first, second] : before)
+    if (slot_of[first] > slot_of[second])
+      std::swap(order[slot_of[first]], order[slot_of[second]]);
+  place_in_order(out, order);
+}
+
 void random_orientation(Random &r, std::vector<Record> &records) {
   for (Record &rec : records)
     if (next_bits(r) >> 63)

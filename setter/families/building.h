@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "setter/families/families.h"
@@ -55,6 +56,11 @@ void distinct_pairs(const Shape &s, Random &r, std::vector<Record> &out, std::si
 
 // Puts out's records in the order of their indices in order.
 void place_in_order(std::vector<Record> &out, const std::vector<std::size_t> &order);
+
+// Puts out's records in a random order in which, for each pair (first, second)
+// of record indices, first comes before second. The pairs share no record.
+void shuffle_keeping_before(Random &r, std::vector<Record> &out,
+                            const std::vector<std::pair<std::size_t, std::size_t>> &before);
 
 // Swaps the two ends of each record with probability 1/2.
 void random_orientation(Random &r, std::vector<Record> &records);

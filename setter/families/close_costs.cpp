@@ -52,17 +52,10 @@ std::string close_costs(const Shape &s, Random &r, std::vector<Record> &out) {
                  [&] { return on_grid(r, s.ec_high - s.one / 2, s.ec_high, s.ec_unit); });
   // A random order, but each dear portal before its cheap one: a stable sort by
   // float cost then takes the dear one every time.
-  std::vector<std::size_t> order(out.size());
-  for (std::size_t i = 0; i < order.size(); ++i)
-    order[i] = i;
-  shuffle(r, order);
-  std::vector<std::size_t> slot_of(out.size());
-  for (std::size_t slot = 0; slot < order.size(); ++slot)
-    slot_of[order[slot]] = slot;
-  for (std::size_t dear : dear_of)
-    if (slot_of[dear] > slot_of[dear + 1])
-      std::swap(order[slot_of[dear]], order[slot_of[dear + 1]]);
-  place_in_order(out, order);
+  std::vector<std::pair<std::size_t, std::size_t>> dear_first;
+  for (const std::size_t dear : dear_of)
+    dear_first.push_back({dear, dear + 1});
+  shuffle_keeping_before(r, out, dear_first);
   random_orientation(r, out);
   return {};
 }

@@ -231,17 +231,10 @@ std::string dear_copies(const Shape &s, Random &r, std::vector<Record> &out) {
   const std::int64_t rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
   for (Record &rec : out)
     rec.rate = rate;
-  std::vector<std::size_t> order(out.size());
-  for (std::size_t i = 0; i < order.size(); ++i)
-    order[i] = i;
-  shuffle(r, order);
-  std::vector<std::size_t> slot_of(out.size());
-  for (std::size_t slot = 0; slot < order.size(); ++slot)
-    slot_of[order[slot]] = slot;
-  for (std::size_t i = 0; i < tree; ++i) // each copy before its tree portal
-    if (slot_of[tree + i] > slot_of[i])
-      std::swap(order[slot_of[i]], order[slot_of[tree + i]]);
-  place_in_order(out, order);
+  std::vector<std::pair<std::size_t, std::size_t>> copy_first; // each copy before its tree portal
+  for (std::size_t i = 0; i < tree; ++i)
+    copy_first.push_back({tree + i, i});
+  shuffle_keeping_before(r, out, copy_first);
   random_orientation(r, out);
   return {};
 }
