@@ -128,6 +128,7 @@ TrialRun run_trial(const Program &program, const Trial &trial, const Limits &lim
     run.verdict = Verdict::memory_limit;
   } else if (out_of_time || run.cpu > limits.time || signal == SIGXCPU) {
     run.verdict = Verdict::time_limit;
+    run.killed = out_of_time;
     run.past_margin = out_of_time || signal == SIGXCPU || run.cpu > limits.time * limits.margin;
   } else if (signal == SIGXFSZ || too_much_output) {
     run.verdict = Verdict::output_limit;

@@ -33,6 +33,7 @@ struct TrialRun {
   std::int64_t peak_kib = 0; // the program's peak resident memory, or a bound on it when below
   bool below = false;        // the peak is no more than the memory it was forked with, which the kernel counts
   bool past_margin = false;  // a time-out past time * margin
+  bool killed = false;       // killed at time * margin on the wall clock
   bool by_signal = false;    // a run-time error by a signal (else by the exit status)
   int status = 0;            // that exit status or signal
   Outcome outcome{};         // the judgement, when the output was judged

@@ -26,12 +26,15 @@ std::string why(const TrialRun &run, const Limits &limits) {
     return verdict_text(run) + ": " + text_of(*run.outcome.message);
   case Verdict::judge_error:
     return verdict_text(run) + ": " + run.outcome.failure;
-  case Verdict::time_limit:
-    return verdict_text(run) + " (" + seconds(run.cpu) +
-           (run.past_margin ? say(", past " + seconds(limits.time * limits.margin), "，超過 " + seconds(limits.time * limits.margin))
-                            : say(", within the margin " + seconds(limits.time * limits.margin),
-                                  "，未超過寬限 " + seconds(limits.time * limits.margin))) +
+  case Verdict::time_limit: {
+    const std::string cpu = seconds(run.cpu), margin = seconds(limits.time * limits.margin);
+    return verdict_text(run) + " (" +
+           (run.killed ? say(cpu + " CPU, killed at " + margin + " on the wall clock",
+                             "CPU " + cpu + "，於實際時間 " + margin + " 時終止")
+            : run.past_margin ? say(cpu + " CPU, past " + margin, "CPU " + cpu + "，超過 " + margin)
+                              : say(cpu + " CPU, within the margin " + margin, "CPU " + cpu + "，未超過寬限 " + margin)) +
            ")";
+  }
   case Verdict::memory_limit:
     return verdict_text(run) + " (" + memory_text(run.peak_kib, run.below) + ")";
   default:
