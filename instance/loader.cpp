@@ -102,7 +102,7 @@ std::string load_defect_text(const LoadDefect &d) {
   return {};
 }
 
-LoadDefect load_instance() {
+LoadDefect load_instance(std::vector<std::uint64_t> *by_token) {
   using namespace loader_internal;
   LoadDefect defect;
   if (!read_count(N, "N", defect) || !read_count(M, "M", defect))
@@ -127,7 +127,11 @@ LoadDefect load_instance() {
     std::int32_t got = static_cast<std::int32_t>(read_records_fast(
         N, es + i, et + i, ec + i, er + i, static_cast<std::size_t>(std::min(kRun, M - i))));
     if (got == 0) {
-      if (!read_island(es[i], "es", i, defect) || !read_island(et[i], "et", i, defect) ||
+      if (!read_island(es[i], "es", i, defect))
+        return defect;
+      if (by_token)
+        by_token->push_back(input_token_offset());
+      if (!read_island(et[i], "et", i, defect) ||
           !read_finite(ec[i], "ec", i, defect) || !read_finite(er[i], "er", i, defect))
         return defect;
       got = 1;

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The first defect of an instance file in reading order, if any.
 struct LoadDefect {
@@ -26,8 +27,10 @@ struct LoadDefect {
 // non-numeric field, an integer beyond 32 bits, N or M above MAXN, an island
 // number outside 0..N-1, or a non-finite X, ec or er. A negative N, M or T is
 // sound (no islands, no portals, no admissible t). Nothing after the M-th record
-// is read.
-LoadDefect load_instance();
+// is read. When by_token is given, it receives the offset of the first token of
+// every portal record read token by token, in order: the others are read as short
+// forms, each of whose tokens ends at white space.
+LoadDefect load_instance(std::vector<std::uint64_t> *by_token = nullptr);
 
 // The defect as the checker reports it, in Traditional Chinese; empty for none.
 std::string load_defect_text(const LoadDefect &defect);

@@ -120,6 +120,28 @@ TEST(SetterLanguage, AMalformedTokenIsOneDefect) {
   EXPECT_EQ(run_setter("en", {"validate", shifted}).err, shifted + ":2:3: not a decimal integer\n");
 }
 
+// Records far from the buffer's ends are read many at once; a token read in part
+// among them, which leaves a loadable instance behind (one token shifted off the
+// end), is still found, in any record, the header's included.
+TEST(SetterLanguage, ATokenReadInPartAmidManyRecordsIsFound) {
+  const struct {
+    std::int32_t record; // 0: the first line's T
+    const char *where;
+  } cases[] = {{0, ":1:11: T on the first line"}, {1, ":2:3: et of portal record 1"},
+               {1000, ":1001:5: et of portal record 1000"}, {3000, ":3001:6: et of portal record 3000"}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.record);
+    std::string text = c.record == 0 ? "3000 3000 1.0 0\n" : "3000 3000 1 0\n";
+    for (std::int32_t i = 1; i <= 3000; ++i)
+      text += std::to_string(i - 1) + (i == c.record ? " 1.0 " : " " + std::to_string(i % 3000) + " ") +
+              std::to_string(i % 7) + " 0\n"; // whole numbers all: read shifted, they still load
+    const std::string instance = temp_file(text);
+    const Ran solved = run_setter("en", {"solve", instance});
+    EXPECT_EQ(solved.status, 1);
+    EXPECT_EQ(solved.err, instance + c.where + " is not a number\n");
+  }
+}
+
 // Whether a token is read whole, as "%d" or "%lf" takes it, decides between a
 // defect of its own field and none; the same near the file's end, where it is
 // read a byte at a time, and far from it, where eight bytes at a time.

@@ -85,6 +85,49 @@ std::int64_t count_of(std::string_view token) {
   return read_int(value) == Scan::ok ? value : -1;
 }
 
+// Whether the token starting at text[at] is read whole as its field's kind, with
+// its length.
+bool whole_token(std::string_view text, std::size_t at, bool real, std::size_t &length) {
+  bool plain = true;
+  const std::size_t short_length = at + kTokenOverread <= text.size() ? short_plain_token(text.data() + at, real) : 0;
+  const std::string_view token = short_length > 0 ? text.substr(at, short_length) : scan_token(text, at, real, plain);
+  length = token.size();
+  return plain || reader_takes_whole(token, real);
+}
+
+// Whether count tokens from text[at] on, the first the index-th of the file, are
+// each read whole.
+bool whole_tokens(std::string_view text, std::size_t at, std::uint64_t index, std::uint64_t count) {
+  for (std::uint64_t k = index; k < index + count; ++k) {
+    while (at < text.size() && is_space(text[at]))
+      ++at;
+    std::size_t length;
+    if (at == text.size() || !whole_token(text, at, is_real(k), length))
+      return false;
+    at += length;
+  }
+  return true;
+}
+
+// Loads text and says whether that is all: no defect, and every token read whole.
+// The loader reads nearly every record as whole short forms, so only the first
+// line and the records it read token by token need a look (none when the layout
+// check found every token canonical).
+bool loads_whole(std::string_view text, bool canonical) {
+  instance_reset();
+  input_bind_text(text);
+  std::vector<std::uint64_t> by_token;
+  if (load_instance(&by_token).kind != LoadDefect::none)
+    return false;
+  if (canonical)
+    return true;
+  if (!whole_tokens(text, 0, 0, kHeaderTokens))
+    return false;
+  return std::all_of(by_token.begin(), by_token.end(), [text](std::uint64_t at) {
+    return whole_tokens(text, static_cast<std::size_t>(at), kHeaderTokens, kRecordTokens);
+  });
+}
+
 bool is_count(const LoadDefect &d) {
   return d.record < 0 && (std::string_view(d.field) == "N" || std::string_view(d.field) == "M");
 }
@@ -134,6 +177,8 @@ std::string load_report(const LoadDefect &d) {
 std::vector<Defect> load_instance_text(std::string_view text, std::size_t most, bool canonical) {
   using namespace instance_file_internal;
   std::vector<Defect> found;
+  if (loads_whole(text, canonical))
+    return found;
   std::string patched; // the text with each defective token read as 0, once one is
   std::set<std::uint64_t> patches;
   const auto patch = [&](std::uint64_t at) {
@@ -152,11 +197,9 @@ std::vector<Defect> load_instance_text(std::string_view text, std::size_t most, 
       ++i;
       continue;
     }
-    bool plain = true;
-    const std::size_t short_length = i + kTokenOverread <= text.size() ? short_plain_token(text.data() + i, is_real(k)) : 0;
-    const std::string_view token =
-        short_length > 0 ? text.substr(i, short_length) : scan_token(text, i, is_real(k), plain);
-    const bool whole = plain || reader_takes_whole(token, is_real(k));
+    std::size_t length;
+    const bool whole = whole_token(text, i, is_real(k), length);
+    const std::string_view token = text.substr(i, length);
     if (k == 1 && whole)
       tokens += kRecordTokens * static_cast<std::uint64_t>(std::max<std::int64_t>(count_of(token), 0));
     if (!whole) {
