@@ -142,6 +142,36 @@ TEST(SetterLanguage, ATokenReadInPartAmidManyRecordsIsFound) {
   }
 }
 
+// Canonical record lines far from the file's end are passed over many at once;
+// a departure on any one of them is still reported where it stands.
+TEST(SetterLanguage, ALayoutDefectAmidManyRecordsIsReported) {
+  const struct {
+    const char *line, *report;
+  } cases[] = {
+      {"999 07 1.5 0", ":1000:5: an integer takes no leading zero"},
+      {"999  7 1.5 0", ":1000:5: more than one space between fields"},
+      {"999 7 1.5 0 ", ":1000:12: a space at the line's end"},
+      {"999 7 1.5 0\r", ":1000:12: the line ends in \\r\\n, not \\n alone"},
+      {"999 +7 1.5 0", ":1000:5: an integer takes no \"+\""},
+      {"-0 7 1.5 0", ":1000:1: an integer is not written \"-0\""},
+      {"999 7 01.5 0", ":1000:7: a real takes no leading zero"},
+      {"999 7 1.5 .5", ":1000:11: not a decimal real"},
+      {"999 7 1.5", ":1000:10: the line has 3 fields, not 4"},
+      {"999 7 1.5 0 4", ":1000:13: an extra field: the line should hold only 4"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.line);
+    std::string text = "3000 3000 1 0\n";
+    for (std::int32_t i = 1; i <= 3000; ++i)
+      text += i == 999 ? std::string(c.line) + "\n"
+                       : std::to_string(i - 1) + " " + std::to_string(i % 3000) + " " + std::to_string(i % 7) + ".5 0\n";
+    const std::string instance = temp_file(text);
+    const Ran validated = run_setter("en", {"validate", instance, "--checker-limits"});
+    EXPECT_EQ(validated.status, 1);
+    EXPECT_NE(validated.err.find(instance + c.report), std::string::npos) << validated.err;
+  }
+}
+
 // Whether a token is read whole, as "%d" or "%lf" takes it, decides between a
 // defect of its own field and none; the same near the file's end, where it is
 // read a byte at a time, and far from it, where eight bytes at a time.
