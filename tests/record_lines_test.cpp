@@ -15,11 +15,13 @@ namespace {
 // file, too short for anything but the line-by-line check.
 bool canonical_by_lines(const std::string &line) { return instance_layout("2 1 0 0\n" + line + "\n").empty(); }
 
-// line + "\n", then filler up to 64 bytes: what the quick check reads.
+// The length of line + "\n" when the quick check takes it as the one line of 64
+// bytes (filler after it), else 0.
 std::size_t quick(const std::string &line, char filler) {
   std::string bytes = line + "\n";
   bytes.resize(64, filler);
-  return canonical_record_line(bytes.data());
+  const RecordRun run = canonical_record_lines(bytes.data(), 1);
+  return run.lines == 1 && run.bytes == run.last ? run.bytes : 0;
 }
 
 // A field near the canonical forms: digits with or without a sign, a point, a
@@ -81,7 +83,36 @@ TEST(RecordLines, TheLengthIsTheLineWithItsNewline) {
   too_long[1] = too_long[3] = too_long[5] = ' ';
   EXPECT_EQ(quick(too_long, '\n'), 64u);
   too_long += "1";
-  EXPECT_EQ(canonical_record_line(too_long.data()), 0u); // its "\n" lies beyond
+  EXPECT_EQ(canonical_record_lines(too_long.data(), 1).lines, 0u); // its "\n" lies beyond
+}
+
+// Several lines in one 64 bytes: as many as are canonical and whole, up to most.
+TEST(RecordLines, SeveralLinesAtOnce) {
+  const struct {
+    std::string bytes;
+    std::size_t most, lines, bytes_taken, last;
+  } cases[] = {
+      {"1 2 3 0\n4 5 6.5 -7\n8 9 10 11\n", 9, 3, 29, 10},
+      {"1 2 3 0\n4 5 6.5 -7\n8 9 10 11\n", 2, 2, 19, 11},
+      {"1 2 3 0\n4 05 6.5 -7\n8 9 10 11\n", 9, 1, 8, 8},
+      {"1 2 3 0\n\n8 9 10 11\n", 9, 1, 8, 8},
+      {"1 2 3 0\n4 5 6.5 -7\n8 9 10 1", 9, 2, 19, 11}, // the third line runs past the 64 bytes
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.bytes);
+    std::string bytes = c.bytes;
+    bytes.resize(64, '1');
+    const RecordRun run = canonical_record_lines(bytes.data(), c.most);
+    EXPECT_EQ(run.lines, c.lines);
+    EXPECT_EQ(run.bytes, c.bytes_taken);
+    EXPECT_EQ(run.last, c.last);
+  }
+  std::string sixteen; // sixteen lines of "1 2 3 0\n" fill 128 bytes: eight are read
+  for (int i = 0; i < 16; ++i)
+    sixteen += "1 2 3 0\n";
+  const RecordRun run = canonical_record_lines(sixteen.data(), 100);
+  EXPECT_EQ(run.lines, 8u);
+  EXPECT_EQ(run.bytes, 64u);
 }
 
 TEST(RecordLines, VectorAndPlainClassesAgree) {

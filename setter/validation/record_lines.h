@@ -16,7 +16,13 @@ ByteClasses classify_bytes(const char *p);
 // the vector path.
 ByteClasses classify_bytes_plainly(const char *p);
 
-// The length, with its "\n", of the line at p when it is a canonical record
-// "es et ec er": two integers and two reals in their canonical forms, one space
-// apart, ended by "\n" within the 64 bytes; 0 otherwise. Reads p[0..64).
-std::size_t canonical_record_line(const char *p);
+// Canonical record lines at the start of 64 bytes: how many, the bytes they
+// take, and the length of the last one, each length with its "\n".
+struct RecordRun {
+  std::size_t lines, bytes, last;
+};
+
+// The lines, at most most, from p on that are canonical records "es et ec er": two
+// integers and two reals in their canonical forms, one space apart, each ended by
+// "\n" within p[0..64). Reads p[0..64).
+RecordRun canonical_record_lines(const char *p, std::size_t most);
