@@ -44,9 +44,14 @@ struct BoundCheck {
   std::optional<TextMap> &map;
   std::vector<Pending> &pending;
 
-  void operator()(double value, const Range &range, const char *name, std::uint64_t token) const {
-    if (value >= range.low && value <= range.high)
-      return;
+  // Inline: it runs for every cost; only a value out of range calls report().
+  [[gnu::always_inline]] void operator()(double value, const Range &range, const char *name,
+                                         std::uint64_t token) const {
+    if (!(value >= range.low && value <= range.high))
+      report(range, name, token);
+  }
+
+  [[gnu::noinline]] void report(const Range &range, const char *name, std::uint64_t token) const {
     const std::string quoted = std::string(name) + " = " + std::string(written(text, mapped(text, map), token)),
                       limits = plain_decimal(range.low) + ".." + plain_decimal(range.high);
     pending.push_back({true, token,
