@@ -18,14 +18,7 @@ inline void connect_join(std::int32_t a, std::int32_t b) {
   // After N-1 joins every island is in one set: nothing more can join two.
   if (connect_joins >= N - 1)
     return;
-  const std::int32_t x = djFind(a), y = djFind(b);
-  if (x == y)
-    return;
-  // The lower-numbered representative goes under the higher, whichever way round
-  // the plan writes the pair: on plans in cost order this halves the find work of
-  // placing the first end's set under the second's.
-  root[x < y ? x : y] = x < y ? y : x;
-  ++connect_joins;
+  connect_joins += djUnion(a, b);
 }
 
 // True when the portals joined since connect_start() connect every island 0..N-1

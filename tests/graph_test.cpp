@@ -25,9 +25,10 @@ TEST(Dsu, UnionsAndCompression) {
   EXPECT_FALSE(djUnion(1, 1)); // same set: only compresses
   EXPECT_EQ(root[1], 3);
   djInit();
-  EXPECT_TRUE(djUnion(1, 2)); // the first argument's representative goes under the second's
-  EXPECT_TRUE(djUnion(2, 3));
+  EXPECT_TRUE(djUnion(1, 2)); // the lower-numbered representative goes under the higher
+  EXPECT_TRUE(djUnion(3, 2));  // whichever argument it is
   EXPECT_EQ(root[1], 2);
+  EXPECT_EQ(root[2], 3);
   EXPECT_EQ(djFind(1), 3);
   EXPECT_FALSE(djUnion(3, 1));
   EXPECT_EQ(djFind(0), 0);
@@ -61,7 +62,7 @@ TEST(Dsu, SameForestAsThePlainRecursiveFind) {
       const std::int32_t b = rng() % 3 ? (a + 1) % N : static_cast<std::int32_t>(rng() % static_cast<unsigned>(N));
       const std::int32_t x = plain_find(up, a), y = plain_find(up, b);
       if (x != y)
-        up[x] = y;
+        up[std::min(x, y)] = std::max(x, y);
       ASSERT_EQ(djUnion(a, b), x != y);
       ASSERT_TRUE(std::equal(up.begin(), up.end(), root)) << "round " << round << " step " << step;
     }
