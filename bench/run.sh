@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the checker on generated instances with N = M = 2^12 .. 2^18 and optimal
 # plans (the longest path through it), beside a straightforward build and cat on
-# the same files; then setter solve and validate on the largest instance; then a
+# the same files; then setter solve and validate on the largest instance; then
+# every full-size test of the default test set against the random one; then a
 # 2 GB plan streamed through a named pipe. Usage: bench/run.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,6 +44,20 @@ done
 row "2^18 : setter solve" "$build/setter" solve "$work/18/instance.txt"
 row "2^18 : setter validate" "$build/setter" validate "$work/18/instance.txt" "$work/18/answer.txt" --checker-limits
 
+# Every full-size test of the default test set (its shapes: extremes, dense,
+# stars, chains, near ties) against the random instance of the same size.
+"$build/setter" testset "$work/tests" >/dev/null 2>&1
+random=$("$build/bench/measure" "$runs" "$build/checker" "$work/18/instance.txt" "$work/18/answer.txt" "$work/18/plan.txt" | cut -d' ' -f1)
+echo
+echo "| full-size test : checker | median | against random ($random ms) |"
+echo "|---|---|---|"
+for instance in "$work"/tests/secret/*-largest.in; do
+  test=${instance%.in}
+  med=$("$build/bench/measure" "$runs" "$build/checker" "$instance" "$test.total" "$test.ans" | cut -d' ' -f1)
+  awk -v t="$(basename "$test")" -v med="$med" -v r="$random" 'BEGIN { printf "| %s | %.1f ms | %.2f |\n", t, med, med / r }'
+done
+echo
+
 # A plan of a valid header and then 2 GB of white space, never stored: the peak
 # memory must be that of a short plan.
 d="$work/18"
@@ -50,4 +65,4 @@ mkfifo "$work/plan.fifo"
 (printf '0 262143\n'; head -c 2000000000 /dev/zero | tr '\0' ' ') > "$work/plan.fifo" &
 read -r med _ _ _ peak _ < <("$build/bench/measure" 1 "$build/checker" "$d/instance.txt" "$d/answer.txt" "$work/plan.fifo")
 wait
-awk -v med="$med" -v peak="$peak" 'BEGIN { printf "\n2 GB plan of white space through a pipe: %.0f ms, peak memory %.1f MiB\n", med, peak / 1024 }'
+awk -v med="$med" -v peak="$peak" 'BEGIN { printf "2 GB plan of white space through a pipe: %.0f ms, peak memory %.1f MiB\n", med, peak / 1024 }'
