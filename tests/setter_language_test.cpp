@@ -170,6 +170,13 @@ TEST(SetterLanguage, ALayoutDefectAmidManyRecordsIsReported) {
     EXPECT_EQ(validated.status, 1);
     EXPECT_NE(validated.err.find(instance + c.report), std::string::npos) << validated.err;
   }
+  // Sound records past the M-th, far from the end, are more than the file holds.
+  std::string text = "2991 2990 1 0\n";
+  for (std::int32_t i = 1; i <= 3000; ++i)
+    text += std::to_string(i - 1) + " " + std::to_string(i % 3000) + " " + std::to_string(i % 7) + ".5 0\n";
+  const std::string instance = temp_file(text);
+  EXPECT_EQ(run_setter("en", {"validate", instance, "--checker-limits"}).err,
+            instance + ":2992:1: more after the last portal record\n");
 }
 
 // Whether a token is read whole, as "%d" or "%lf" takes it, decides between a
