@@ -57,7 +57,7 @@ English or Traditional Chinese (--lang en|zh-TW, else the locale: see setter
 
 // Loads the instance in text and checks that a plan can be optimal; false, with
 // one located line on standard error, when not.
-bool solvable(const std::string &name, const std::string &text, Soundness &s) {
+bool solvable(const std::string &name, std::string_view text, Soundness &s) {
   if (const std::vector<Defect> first = load_instance_text(text, 1); !first.empty()) {
     std::fprintf(stderr, "%s\n", report_at(name, text, first[0].offset, first[0].what).c_str());
     return false;
@@ -85,14 +85,14 @@ int solve_folder(const std::string &dir) {
     const bool total = test.total.empty() || test.has_total, plan = test.plan.empty() || test.has_plan;
     if (total && plan)
       continue;
-    std::string text;
+    FileText text;
     Soundness s;
-    if (const std::string error = read_text_file(test.instance, text); !error.empty()) {
+    if (const std::string error = read_file_text(test.instance, text); !error.empty()) {
       std::fprintf(stderr, "%s: %s\n", test.instance.c_str(), error.c_str());
       ++refused;
       continue;
     }
-    if (!solvable(test.instance, text, s)) {
+    if (!solvable(test.instance, text.view(), s)) {
       ++refused;
       continue;
     }
@@ -148,13 +148,13 @@ int solve_command(int argc, char **argv) {
   std::error_code failure;
   if (fs::is_directory(instance, failure) && !plan && at < 0)
     return solve_folder(instance);
-  std::string text;
-  if (const std::string error = read_text_file(instance, text); !error.empty()) {
+  FileText text;
+  if (const std::string error = read_file_text(instance, text); !error.empty()) {
     std::fprintf(stderr, "%s: %s\n", instance, error.c_str());
     return EXIT_DEFECT;
   }
   Soundness s;
-  if (!solvable(instance, text, s))
+  if (!solvable(instance, text.view(), s))
     return EXIT_DEFECT;
   if (at > T) {
     std::fprintf(stderr, "setter solve: --at %lld lies outside 0..T (T = %d)\n", at, T);

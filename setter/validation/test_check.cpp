@@ -16,8 +16,8 @@ namespace test_check_internal {
 // Whether the answer is a plan in the canonical layout: its first line is two
 // whole integers, t and k (as "setter solve --plan" writes it). Anything else is
 // checked as a total, whose layout check then says what is wrong.
-bool holds_plan(const std::string &text) {
-  const std::string first = text.substr(0, text.find('\n'));
+bool holds_plan(std::string_view text) {
+  const std::string_view first = text.substr(0, text.find('\n'));
   input_bind_text(first);
   std::int32_t more;
   return skip_integer_token() && skip_integer_token() && read_int(more) == Scan::end;
@@ -28,14 +28,14 @@ bool holds_plan(const std::string &text) {
 std::vector<std::string> check_test(const std::string &instance, const std::vector<std::string> &answers,
                                     const Bounds &bounds) {
   using namespace test_check_internal;
-  std::string text;
-  if (const std::string error = read_text_file(instance, text); !error.empty())
+  FileText text;
+  if (const std::string error = read_file_text(instance, text); !error.empty())
     return {instance + ": " + error};
-  Checked checked = validate_instance(text, instance, bounds);
+  Checked checked = validate_instance(text.view(), instance, bounds);
   for (const std::string &answer : answers) {
-    if (const std::string error = read_text_file(answer, text); !error.empty()) {
+    if (const std::string error = read_file_text(answer, text); !error.empty()) {
       checked.reports.push_back(answer + ": " + error);
-    } else if (holds_plan(text)) {
+    } else if (holds_plan(text.view())) {
       if (!checked.solvable)
         continue;
       // The plan judged against itself: acceptable and cheapest at its t; then its
@@ -51,7 +51,7 @@ std::vector<std::string> check_test(const std::string &instance, const std::vect
         checked.reports.push_back(answer + ": " + say("the plan's total " + total + " is not the least total over all t, " + least,
                                                       "方案總成本 " + total + " 不是所有 t 中的最小總成本 " + least));
     } else {
-      validate_answer(text, answer, checked.solvable ? &checked.best : nullptr, checked.reports);
+      validate_answer(text.view(), answer, checked.solvable ? &checked.best : nullptr, checked.reports);
     }
   }
   return checked.reports;
