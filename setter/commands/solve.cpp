@@ -44,7 +44,8 @@ task folder, output/outputI.txt. A summary closes the run.
 A file is read whole, up to 64 MiB (four times the largest instance in the
 canonical layout); a folder, a file that cannot be read, or one larger than that
 (an endless device too: reading stops at the bound) is refused with one line
-"INSTANCE: why" and exit status 1.
+"INSTANCE: why" and exit status 1; so is a file that another program cuts short
+while it is read ("INSTANCE: changed while it was read").
 
 Exit status 0 when solved. 1 when the instance is broken or no plan can be
 optimal (T < 0, N < 1, islands that no portals join, or a pair of islands joined

@@ -54,6 +54,8 @@ Either file may be "-", standard input.
 Each file is read whole, up to 64 MiB (four times the largest instance in the
 canonical layout); a folder, a file that cannot be read, or one larger than that
 (an endless device too: reading stops at the bound) is one report "FILE: why".
+A file that another program cuts short while it is read ends the run with one
+line "FILE: changed while it was read" and exit status 1.
 
 Bounds, inclusive (integers for --n, --m and --t, reals for the others); by
 default the statement's, which the package's input validator enforces:
