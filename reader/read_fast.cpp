@@ -112,7 +112,10 @@ std::uint32_t find_tokens(const char *p, std::size_t size) {
     fraction = chars - whole - 1;
     if (fraction > 7 || swar::leading_digits(f) != fraction)
       return false;
-    m = (whole == 0 ? 0 : swar::digits_value(w, whole)) * std::uint64_t{kTens[fraction]} + swar::digits_value(f, fraction);
+    // No digit after the point ("-1234567."): none to add, and digits_value()
+    // takes one digit at least.
+    m = (whole == 0 ? 0 : swar::digits_value(w, whole)) * std::uint64_t{kTens[fraction]} +
+        (fraction == 0 ? 0 : swar::digits_value(f, fraction));
   }
   const double v = scaled(m, -fraction);
   value = negative ? -v : v;

@@ -205,14 +205,15 @@ TEST(ReadFast, RecordsMatchScanfWhateverTheForms) {
   std::mt19937_64 rng(9);
   // Every form reads as a whole record, so that both readers get to the end.
   const char *forms[] = {"%d", "+%d", "-%d", "00%d", "%d1234", "0000000%d", "%07d"};
-  const char *reals[] = {"%.3f", "-%.4f", "%.0f.", ".%.0f", "%.2e", "0x1p%.0f", "%.9f", "1%.0f234567.5", "%.7f"};
+  const char *reals[] = {"%.3f",     "-%.4f", "%.0f.", ".%.0f", "%.2e", "0x1p%.0f", "%.9f", "1%.0f234567.5",
+                         "%.7f", "-%.0f00."}; // the last: up to nine bytes, a point and no digit after it
   std::string text;
   const int records = 50000;
   for (int i = 0; i < records; ++i) {
     char token[64];
     for (int f = 0; f < 4; ++f) {
       const bool real = f >= 2, plain = rng() % 8 != 0;
-      const char *form = real ? (plain ? reals[0] : reals[rng() % 9]) : (plain ? forms[0] : forms[rng() % 7]);
+      const char *form = real ? (plain ? reals[0] : reals[rng() % 10]) : (plain ? forms[0] : forms[rng() % 7]);
       if (real)
         std::snprintf(token, sizeof token, form, static_cast<double>(rng() % 200000) / 7.0);
       else // values of up to 7 digits where the form appends no digits of its own
@@ -294,6 +295,21 @@ TEST(ReadFast, PairsMatchScanfWhateverTheForms) {
   }
   EXPECT_GT(fast, pairs / 2) << "the runs took too few pairs to be tested";
   std::fclose(f);
+}
+
+// Reals of nine bytes or more take the runs' second path: a point with no digit
+// after it has no fraction to add.
+TEST(ReadFast, ALongRealEndingInAPoint) {
+  std::int32_t v;
+  bind_text("0\n1 2 -1234567. -7654321.\n3 4 -1234567.5 1234567.\n" + std::string(200, ' '));
+  ASSERT_EQ(read_int(v), Scan::ok);
+  std::int32_t a[2], b[2];
+  double c[2], d[2];
+  ASSERT_EQ(read_records_fast(7, a, b, c, d, 2), 2u);
+  EXPECT_EQ(c[0], -1234567.0);
+  EXPECT_EQ(d[0], -7654321.0);
+  EXPECT_EQ(c[1], -1234567.5);
+  EXPECT_EQ(d[1], 1234567.0);
 }
 
 TEST(ReadFast, ARunLeavesTheRecordItCannotTakeWhole) {
