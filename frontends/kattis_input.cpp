@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "setter/language/language.h"
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 #include "setter/validation/bounds_options.h"
 #include "setter/validation/text_file.h"
 #include "setter/validation/validation.h"

@@ -13,7 +13,7 @@
 #include "setter/coverage/facts.h"
 #include "setter/coverage/report.h"
 #include "setter/language/language.h"
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/validation.h"
 #include "support/tables.h"

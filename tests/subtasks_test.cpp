@@ -12,9 +12,9 @@
 
 #include "setter/coverage/facts.h"
 #include "setter/language/language.h"
-#include "setter/subtasks/declared.h"
-#include "setter/subtasks/membership.h"
-#include "setter/subtasks/subtask_file.h"
+#include "setter/testset/declared.h"
+#include "setter/testset/membership.h"
+#include "setter/testset/subtask_file.h"
 #include "support/binary.h"
 #include "support/files.h"
 #include "support/judges.h"

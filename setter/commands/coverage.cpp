@@ -8,7 +8,7 @@
 #include "setter/commands/progress.h"
 #include "setter/coverage/collect.h"
 #include "setter/coverage/report.h"
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "setter/language/language.h"
 #include "setter/packaging/cms_package.h"
 #include "setter/packaging/kattis_package.h"
-#include "setter/packaging/programs.h"
+#include "setter/running/programs.h"
 #include "setter/packaging/testset_files.h"
-#include "setter/packaging/time_limit.h"
+#include "setter/testset/time_limit.h"
 #include "setter/validation/instance_file.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include "setter/commands/progress.h"
 #include "setter/coverage/report.h"
 #include "setter/language/language.h"
-#include "setter/packaging/problem.h"
-#include "setter/packaging/testset.h"
-#include "setter/subtasks/subtask_coverage.h"
+#include "setter/validation/statement_bounds.h"
+#include "setter/testset/writing.h"
+#include "setter/testset/subtask_coverage.h"
 #include "setter/validation/text_file.h"
 
 namespace {

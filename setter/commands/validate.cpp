@@ -10,7 +10,7 @@
 
 #include "setter/commands/commands.h"
 #include "setter/language/language.h"
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 #include "setter/packaging/testset_files.h"
 #include "setter/validation/bounds_options.h"
 #include "setter/validation/test_check.h"

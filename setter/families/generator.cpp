@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "instance/tables.h"
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 #include "setter/validation/instance_file.h"
 #include "setter/families/families.h"
 #include "setter/families/random.h"

@@ -9,9 +9,9 @@
 #include <system_error>
 
 #include "setter/language/language.h"
-#include "setter/packaging/embedded.h"
-#include "setter/packaging/folder.h"
-#include "setter/packaging/programs.h"
+#include "setter/embedded/embedded.h"
+#include "setter/storage/folder.h"
+#include "setter/running/programs.h"
 #include "setter/packaging/statement.h"
 #include "setter/packaging/statement_pdf.h"
 #include "setter/validation/instance_file.h"

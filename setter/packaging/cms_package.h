@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "setter/packaging/testset_files.h"
-#include "setter/subtasks/placement.h"
+#include "setter/testset/placement.h"
 
 struct TaskInfo {
   std::string title = "Portal Plan";

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "setter/packaging/embedded.h"
-#include "setter/packaging/folder.h"
+#include "setter/embedded/embedded.h"
+#include "setter/storage/folder.h"
 #include "setter/packaging/statement.h"
-#include "setter/subtasks/declared.h"
+#include "setter/testset/declared.h"
 #include "setter/validation/instance_file.h"
 
 namespace fs = std::filesystem;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "setter/packaging/testset_files.h"
-#include "setter/subtasks/placement.h"
+#include "setter/testset/placement.h"
 
 // What problem.yaml says of the problem.
 struct ProblemInfo {

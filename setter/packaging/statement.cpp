@@ -1,8 +1,8 @@
 // The statement from its embedded parts.
 #include "setter/packaging/statement.h"
 
-#include "setter/packaging/embedded.h"
-#include "setter/packaging/problem.h"
+#include "setter/embedded/embedded.h"
+#include "setter/validation/statement_bounds.h"
 #include "setter/validation/instance_file.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "setter/subtasks/subtask_file.h"
+#include "setter/testset/subtask_file.h"
 
 // The statement for a problem called title: \problemname{title}, the problem, its
 // input and output and the sample's explanation, then, when partial_scores, how

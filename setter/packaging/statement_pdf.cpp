@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "setter/language/language.h"
-#include "setter/packaging/folder.h"
-#include "setter/packaging/programs.h"
+#include "setter/storage/folder.h"
+#include "setter/running/programs.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "setter/language/language.h"
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 #include "setter/validation/test_check.h"
 
 namespace fs = std::filesystem;

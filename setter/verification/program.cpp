@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "setter/language/language.h"
-#include "setter/packaging/programs.h"
+#include "setter/running/programs.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include <regex>
 #include <sstream>
 
-#include "setter/subtasks/subtask_file.h"
+#include "setter/testset/subtask_file.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
 // A test's facts against a subtask's bounds.
-#include "setter/subtasks/membership.h"
+#include "setter/testset/membership.h"
 
 #include "setter/language/language.h"
 #include "setter/validation/instance_file.h"

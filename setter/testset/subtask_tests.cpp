@@ -1,11 +1,11 @@
 // Adapting the default families to a subtask's bounds.
-#include "setter/subtasks/subtask_tests.h"
+#include "setter/testset/subtask_tests.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "setter/families/generator.h"
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 #include "setter/validation/instance_file.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Folders written whole: filled beside their place, then renamed into it.
-#include "setter/packaging/folder.h"
+#include "setter/storage/folder.h"
 
 #include <system_error>
 

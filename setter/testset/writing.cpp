@@ -1,5 +1,5 @@
 // Writing the default test set.
-#include "setter/packaging/testset.h"
+#include "setter/testset/writing.h"
 
 #include <filesystem>
 #include <tuple>
@@ -8,11 +8,11 @@
 #include "setter/coverage/facts.h"
 #include "setter/families/generator.h"
 #include "setter/language/language.h"
-#include "setter/packaging/embedded.h"
-#include "setter/packaging/folder.h"
-#include "setter/packaging/problem.h"
-#include "setter/subtasks/membership.h"
-#include "setter/subtasks/subtask_tests.h"
+#include "setter/embedded/embedded.h"
+#include "setter/storage/folder.h"
+#include "setter/validation/statement_bounds.h"
+#include "setter/testset/membership.h"
+#include "setter/testset/subtask_tests.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/solution.h"
 #include "setter/validation/text_file.h"

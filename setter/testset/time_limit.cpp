@@ -1,5 +1,5 @@
 // Timing the model solution over a test set.
-#include "setter/packaging/time_limit.h"
+#include "setter/testset/time_limit.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include "setter/language/language.h"
-#include "setter/packaging/embedded.h"
-#include "setter/packaging/folder.h"
-#include "setter/packaging/programs.h"
+#include "setter/embedded/embedded.h"
+#include "setter/storage/folder.h"
+#include "setter/running/programs.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "setter/coverage/facts.h"
-#include "setter/subtasks/subtask_file.h"
+#include "setter/testset/subtask_file.h"
 
 // The first bound of b that the test of facts f breaks, as "T = 5 lies outside
 // 0..0 (--t)"; "" when it keeps every one.

@@ -1,5 +1,5 @@
 // Reading and checking where the tests of a set are placed.
-#include "setter/subtasks/placement.h"
+#include "setter/testset/placement.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -7,7 +7,7 @@
 
 #include "setter/coverage/facts.h"
 #include "setter/language/language.h"
-#include "setter/subtasks/membership.h"
+#include "setter/testset/membership.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/text_file.h"
 

@@ -1,9 +1,9 @@
 // Coverage, one subtask at a time.
-#include "setter/subtasks/subtask_coverage.h"
+#include "setter/testset/subtask_coverage.h"
 
 #include "setter/coverage/report.h"
 #include "setter/language/language.h"
-#include "setter/subtasks/membership.h"
+#include "setter/testset/membership.h"
 #include "setter/validation/instance_file.h"
 
 std::string subtask_coverage(const std::vector<TestFacts> &tests, const std::vector<Subtask> &subtasks) {

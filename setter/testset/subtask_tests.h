@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "setter/packaging/testset.h"
-#include "setter/subtasks/subtask_file.h"
+#include "setter/testset/writing.h"
+#include "setter/testset/subtask_file.h"
 
 // The generator arguments of the subtask's tests, named "SUBTASK-NN-what". For a
 // subtask with the statement's own bounds, the default tests. Otherwise every

@@ -1,5 +1,5 @@
 // Reading a solution's declaration.
-#include "setter/subtasks/declared.h"
+#include "setter/testset/declared.h"
 
 #include <sstream>
 

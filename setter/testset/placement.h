@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "setter/packaging/testset_files.h"
-#include "setter/subtasks/subtask_file.h"
+#include "setter/testset/subtask_file.h"
 
 struct Placement {
   std::vector<Subtask> subtasks;                   // none: the set has no subtasks

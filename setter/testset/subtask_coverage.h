@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "setter/coverage/facts.h"
-#include "setter/subtasks/subtask_file.h"
+#include "setter/testset/subtask_file.h"
 
 // For each subtask in turn, a heading (its name, points and number of tests),
 // then the coverage report of the tests that belong to it against its bounds.

@@ -1,5 +1,5 @@
 // The statement's bounds.
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 
 Bounds statement_bounds() {
   Bounds b;

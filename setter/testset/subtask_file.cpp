@@ -1,5 +1,5 @@
 // Parsing a subtask file, every defect at its line.
-#include "setter/subtasks/subtask_file.h"
+#include "setter/testset/subtask_file.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "setter/language/language.h"
-#include "setter/packaging/problem.h"
+#include "setter/validation/statement_bounds.h"
 #include "setter/validation/bounds_options.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/text_file.h"

@@ -1,5 +1,5 @@
 // Finding an embedded file by name.
-#include "setter/packaging/embedded.h"
+#include "setter/embedded/embedded.h"
 
 std::string embedded(const std::string &name) {
   for (const Embedded *e = kEmbedded; e->name; ++e)

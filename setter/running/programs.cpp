@@ -1,5 +1,5 @@
 // Finding and running the programs a package needs.
-#include "setter/packaging/programs.h"
+#include "setter/running/programs.h"
 
 #include <cstdio>
 #include <cstdlib>
