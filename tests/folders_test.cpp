@@ -72,7 +72,14 @@ TEST(Folders, SolveWritesWhatEachLayoutKeeps) {
   fs::remove(set + "secret/b.total");
   Ran r = run_setter("en", {"solve", set});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.err, "3 tests, 2 answer files written, 0 instances refused\n");
+  EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), "3 tests, 2 answer files written, 0 instances refused\n");
+  // A test set is timed then, as it had not been: its time limit is kept.
+  EXPECT_NE(r.err.find(set + "time-limit.yaml: not there: no time limit has been measured for this set; measuring it\n"),
+            std::string::npos)
+      << r.err;
+  EXPECT_TRUE(fs::exists(set + "time-limit.yaml"));
+  r = run_setter("en", {"solve", set});
+  EXPECT_EQ(r.err.find("measuring it"), std::string::npos) << r.err; // unchanged tests: not again
   EXPECT_EQ(bytes_of(set + "secret/b.total"), kTotal);
   EXPECT_EQ(run_setter("en", {"validate", set}).status, 0);
   put(cms + "input/input0.txt", kInstance);

@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include <yaml-cpp/yaml.h>
 
 #include "support/binary.h"
 #include "support/files.h"
@@ -34,11 +35,12 @@ std::string fresh_path(const char *name) {
   return (fs::path(made.folders.back()) / name).string();
 }
 
-// Every file under dir, by relative path, with its bytes.
+// Every file under dir, by relative path, with its bytes; a set's time record,
+// a measurement, left out.
 Files tree(const std::string &dir) {
   Files files;
   for (const auto &entry : fs::recursive_directory_iterator(dir))
-    if (entry.is_regular_file())
+    if (entry.is_regular_file() && entry.path().filename() != "time-limit.yaml")
       files[fs::relative(entry.path(), dir).string()] = bytes_of(entry.path().string());
   return files;
 }
@@ -88,6 +90,7 @@ TEST(TestSet, TheSameSeedGivesTheSameBytes) {
   for (const auto &[name, bytes] : first)
     extensions.insert(fs::path(name).extension().string());
   EXPECT_EQ(extensions, (std::set<std::string>{".in", ".ans", ".total", ".desc"}));
+  EXPECT_TRUE(fs::is_regular_file(written().set + "/time-limit.yaml")); // a measurement, not the same bytes
   EXPECT_EQ(first.at("sample/1.in"), bytes_of(EXAMPLES_DIR "/instance.txt"));
   EXPECT_EQ(first.at("secret/01-one-island.desc"),
             "setter generate random --n 1 --m 0 --t 5 --seed 1-1\nmeets: --distinct-pairs --no-loops\n");
@@ -260,37 +263,28 @@ constexpr bool kStaticChecker = false;
 constexpr bool kStaticChecker = true;
 #endif
 
-// The value of key in task.yaml's text, up to the line's end.
-std::string yaml_value(const std::string &yaml, const std::string &key) {
-  const std::size_t at = yaml.find("\n" + key + ": ");
-  if (at == std::string::npos)
-    return "";
-  const std::size_t start = at + key.size() + 3;
-  return yaml.substr(start, yaml.find('\n', start) - start);
-}
-
 // What CMS needs to score the task as meant: a score type it has (GroupMin), the
-// samples one group at 0 points, each secret test a group of its own, the
-// points adding up to 100 exactly as CMS adds them (a float sum, in order), and
-// score_precision enough to show 0.3 of the smallest share.
-void expect_cms_scoring(const std::string &yaml, std::size_t samples, std::size_t secret) {
-  EXPECT_EQ(yaml_value(yaml, "score_type"), "GroupMin");
-  const std::string groups = yaml_value(yaml, "score_type_parameters");
-  std::vector<std::pair<double, int>> parsed;
-  const std::regex group(R"(\[([0-9.]+), ([0-9]+)\])");
-  for (auto it = std::sregex_iterator(groups.begin(), groups.end(), group); it != std::sregex_iterator(); ++it)
-    parsed.push_back({std::stod((*it)[1]), std::stoi((*it)[2])});
-  ASSERT_EQ(parsed.size(), secret + 1) << groups;
-  EXPECT_EQ(parsed[0], (std::pair<double, int>{0, static_cast<int>(samples)}));
+// samples one group at 0 points, each secret test a group of its own (a count
+// of 1, as released CMS takes it), the points adding up to 100 exactly as CMS
+// adds them (a float sum, in order), and score_precision enough to show 0.3 of
+// the smallest share.
+void expect_cms_scoring(const std::string &task_file, std::size_t samples, std::size_t secret) {
+  const YAML::Node task = YAML::LoadFile(task_file);
+  EXPECT_EQ(task["score_type"].as<std::string>(), "GroupMin");
+  const YAML::Node groups = task["score_type_parameters"];
+  ASSERT_EQ(groups.size(), secret + 1);
+  EXPECT_EQ(groups[0][0].as<double>(), 0);
+  EXPECT_EQ(groups[0][1].as<int>(), static_cast<int>(samples));
   double total = 0, smallest = 100;
-  for (std::size_t i = 1; i < parsed.size(); ++i) {
-    EXPECT_EQ(parsed[i].second, 1);
-    EXPECT_GT(parsed[i].first, 0);
-    total += parsed[i].first;
-    smallest = std::min(smallest, parsed[i].first);
+  for (std::size_t i = 1; i < groups.size(); ++i) {
+    EXPECT_EQ(groups[i][1].as<int>(), 1);
+    const double points = groups[i][0].as<double>();
+    EXPECT_GT(points, 0);
+    total += points;
+    smallest = std::min(smallest, points);
   }
-  EXPECT_EQ(total, 100.0) << groups;
-  const int precision = std::stoi(yaml_value(yaml, "score_precision"));
+  EXPECT_EQ(total, 100.0);
+  const int precision = task["score_precision"].as<int>();
   const double scale = std::pow(10.0, precision), shown = std::round(0.3 * smallest * scale) / scale;
   EXPECT_NEAR(shown, 0.3 * smallest, 1e-9) << "0.3 of " << smallest << " at precision " << precision;
 }
@@ -303,7 +297,7 @@ TEST(CmsPackage, OneHundredPointsWhateverTheNumberOfTests) {
     const std::string out = fresh_path("portalplan");
     Ran r = run_program(kSetter, {"package", "cms", copies_of_the_example(count), out, "--no-statement", "--time-limit", "1"});
     ASSERT_EQ(r.status, 0) << r.err;
-    expect_cms_scoring(bytes_of(out + "/task.yaml"), 1, count);
+    expect_cms_scoring(out + "/task.yaml", 1, count);
   }
 }
 
@@ -315,9 +309,9 @@ TEST(CmsPackage, ScoreModeAndFeedbackLevel) {
   Ran r = run_program(kSetter, {"package", "cms", set, out, "--no-statement", "--time-limit", "1", "--score-mode",
                                 "max_subtask", "--feedback", "oi_restricted"});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string yaml = bytes_of(out + "/task.yaml");
-  EXPECT_EQ(yaml_value(yaml, "score_mode"), "max_subtask");
-  EXPECT_EQ(yaml_value(yaml, "feedback_level"), "oi_restricted");
+  const YAML::Node task = YAML::LoadFile(out + "/task.yaml");
+  EXPECT_EQ(task["score_mode"].as<std::string>(), "max_subtask");
+  EXPECT_EQ(task["feedback_level"].as<std::string>(), "oi_restricted");
   for (const std::vector<std::string> &bad : {std::vector<std::string>{"--score-mode", "best"}, {"--feedback", "all"}}) {
     std::vector<std::string> args = {"package", "cms", set, fresh_path("portalplan"), "--no-statement"};
     args.insert(args.end(), bad.begin(), bad.end());
@@ -325,22 +319,67 @@ TEST(CmsPackage, ScoreModeAndFeedbackLevel) {
   }
 }
 
-// Without --time-limit, the limit comes from timing the model on every test: 5
-// times its slowest run in whole seconds, at least 1; a model that fails is no
-// model to time by.
-TEST(CmsPackage, TheTimeLimitFromTheModelsRuns) {
+// Rewrites the time record of the set at dir: the model's slowest run and the
+// limit it keeps, the tests it was measured on left as they are.
+void rewrite_record(const std::string &dir, const std::string &slowest, int limit) {
+  YAML::Node record = YAML::LoadFile(dir + "/time-limit.yaml");
+  record["model_slowest"] = slowest;
+  record["time_limit"] = limit;
+  YAML::Emitter out;
+  out << record;
+  std::ofstream(dir + "/time-limit.yaml") << out.c_str() << "\n";
+}
+
+// The time limit is the test set's: measured when its tests are made or
+// changed (5 times the model's slowest run, rounded, halves up, at least 1),
+// kept in the set, and carried by every package written from it.
+TEST(TimeLimit, OneForEveryPackageOfASet) {
   if (!kStaticChecker)
     GTEST_SKIP() << "the checker of a sanitized build is linked dynamically";
-  const std::string set = copies_of_the_example(2), out = fresh_path("portalplan");
-  Ran r = run_setter("en", {"package", "cms", set, out, "--no-statement"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  const std::string limit = yaml_value(bytes_of(out + "/task.yaml"), "time_limit");
-  EXPECT_EQ(limit.find_first_not_of("0123456789"), std::string::npos) << limit;
-  EXPECT_GE(std::stoi(limit), 1);
-  EXPECT_NE(r.err.find("time limit " + limit + " s: 5 times the model's slowest run"), std::string::npos) << r.err;
-  Ran failing = run_setter("en", {"package", "cms", set, fresh_path("portalplan"), "--no-statement", "--model", "/bin/false"});
+  const std::string set = copies_of_the_example(2);
+  Ran unmeasured = run_setter("en", {"package", "kattis", set, fresh_path("portalplan")});
+  EXPECT_EQ(unmeasured.status, 1);
+  EXPECT_NE(unmeasured.err.find(set + "/time-limit.yaml: not there"), std::string::npos) << unmeasured.err;
+  EXPECT_NE(unmeasured.err.find("run \"setter solve " + set + "\" to measure it, or give --time-limit"), std::string::npos);
+  Ran failing = run_setter("en", {"solve", set, "--model", "/bin/false"});
   EXPECT_EQ(failing.status, 1);
   EXPECT_NE(failing.err.find("/bin/false fails on"), std::string::npos) << failing.err;
+  ASSERT_EQ(run_setter("en", {"solve", set}).status, 0);
+  const YAML::Node record = YAML::LoadFile(set + "/time-limit.yaml");
+  EXPECT_GE(record["time_limit"].as<int>(), 1);
+  EXPECT_EQ(record["rule"].as<std::string>(),
+            "5 times the model's slowest run (CPU seconds), rounded to whole seconds, at least 1");
+  EXPECT_EQ(record["slowest_test"].as<std::string>().rfind("s", 0), 0u); // sample/ or secret/
+  // Where the rule rounds: 5 x 0.5 is 2.5, which is 3 seconds (truncated, 2), and
+  // 5 x 0.29 is 1.45, which is 1; a limit that is not the rule's is refused.
+  for (const auto &[slowest, limit, kept] : {std::tuple{"0.5", 3, true}, {"0.5", 2, false}, {"0.29", 1, true},
+                                              {"0.31", 2, true}, {"0.31", 1, false}, {"0.01", 1, true}}) {
+    SCOPED_TRACE(std::string(slowest) + " " + std::to_string(limit));
+    rewrite_record(set, slowest, limit);
+    const std::string kattis = fresh_path("portalplan"), cms = fresh_path("portalplan");
+    Ran k = run_setter("en", {"package", "kattis", set, kattis}), c = run_setter("en", {"package", "cms", set, cms, "--no-statement"});
+    EXPECT_EQ(k.status, kept ? 0 : 1) << k.err;
+    EXPECT_EQ(c.status, kept ? 0 : 1) << c.err;
+    if (!kept) {
+      EXPECT_NE(k.err.find("time_limit " + std::to_string(limit) + " is not the rule's"), std::string::npos) << k.err;
+      continue;
+    }
+    EXPECT_EQ(bytes_of(kattis + "/.timelimit"), std::to_string(limit) + "\n");
+    EXPECT_EQ(YAML::LoadFile(cms + "/task.yaml")["time_limit"].as<double>(), limit);
+    EXPECT_NE(k.err.find("time limit " + std::to_string(limit) + " s: 5 times the model's slowest run"), std::string::npos);
+  }
+  // Changed tests need measuring again, which solve does; --time-limit serves meanwhile.
+  for (const char *extension : {".in", ".ans", ".total"})
+    fs::copy_file(set + "/secret/1001" + extension, set + "/secret/extra" + extension);
+  Ran stale = run_setter("en", {"package", "cms", set, fresh_path("portalplan"), "--no-statement"});
+  EXPECT_EQ(stale.status, 1);
+  EXPECT_NE(stale.err.find("measured on other tests: the tests have changed since"), std::string::npos) << stale.err;
+  const std::string given = fresh_path("portalplan");
+  ASSERT_EQ(run_setter("en", {"solve", set}).status, 0);
+  EXPECT_EQ(run_setter("en", {"package", "kattis", set, given, "--time-limit", "4"}).status, 0);
+  EXPECT_EQ(bytes_of(given + "/.timelimit"), "4\n");
+  EXPECT_EQ(run_setter("en", {"package", "cms", set, fresh_path("portalplan"), "--no-statement"}).status, 0);
+  EXPECT_EQ(run_setter("en", {"package", "cms", set, fresh_path("portalplan"), "--model", "/bin/true"}).status, 2);
 }
 
 TEST(CmsPackage, TheTaskFolderAsCmsReadsIt) {
@@ -356,16 +395,24 @@ TEST(CmsPackage, TheTaskFolderAsCmsReadsIt) {
     if (fs::path(name).extension() == ".in")
       names.push_back(fs::path(name).replace_extension().string());
   std::stable_partition(names.begin(), names.end(), [](const std::string &n) { return n.rfind("sample/", 0) == 0; });
-  const std::string yaml = task.at("task.yaml");
-  EXPECT_EQ(yaml.substr(0, yaml.find("score_type:")),
-            "name: portal_plan\ntitle: 'Portals, ''again'''\nprimary_language: en\ntime_limit: 1.5\n"
-            "memory_limit: 512\nn_input: " +
-                std::to_string(names.size()) +
-                "\npublic_testcases: \"0\"\ninfile: \"\"\noutfile: \"\"\ntoken_mode: disabled\n"
-                "# The samples score nothing. Each secret test is a group of its own, worth its\n"
-                "# share of 100 points, which CMS multiplies by the checker's score (1, 0.3 or 0).\n");
-  expect_cms_scoring(yaml, 1, names.size() - 1);
-  EXPECT_NE(yaml.find("\nscore_mode: max\nfeedback_level: full\n"), std::string::npos);
+  const YAML::Node yaml = YAML::LoadFile(out + "/task.yaml");
+  EXPECT_EQ(yaml["name"].as<std::string>(), "portal_plan");
+  EXPECT_EQ(yaml["title"].as<std::string>(), "Portals, 'again'");
+  EXPECT_EQ(yaml["time_limit"].as<double>(), 1.5);
+  EXPECT_EQ(yaml["memory_limit"].as<int>(), 512);
+  EXPECT_EQ(yaml["n_input"].as<std::size_t>(), names.size());
+  EXPECT_EQ(yaml["public_testcases"].as<std::string>(), "0");
+  EXPECT_EQ(yaml["infile"].as<std::string>(), "");
+  EXPECT_EQ(yaml["outfile"].as<std::string>(), "");
+  EXPECT_EQ(yaml["token_mode"].as<std::string>(), "disabled");
+  EXPECT_EQ(yaml["score_mode"].as<std::string>(), "max");
+  EXPECT_EQ(yaml["feedback_level"].as<std::string>(), "full");
+  expect_cms_scoring(out + "/task.yaml", 1, names.size() - 1);
+  // The names file maps each codename back to the set's test.
+  const YAML::Node named = YAML::LoadFile(out + "/tests.yaml");
+  ASSERT_EQ(named["tests"].size(), names.size());
+  EXPECT_EQ(named["tests"]["000"].as<std::string>(), "sample/1");
+  EXPECT_EQ(named["tests"]["002"].as<std::string>(), names[2]);
   for (std::size_t i = 0; i < names.size(); ++i) {
     SCOPED_TRACE(names[i]);
     EXPECT_EQ(task.at("input/input" + std::to_string(i) + ".txt"), set.at(names[i] + ".in"));

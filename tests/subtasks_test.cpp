@@ -6,9 +6,11 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
+#include <yaml-cpp/yaml.h>
 
 #include "setter/coverage/facts.h"
 #include "setter/language/language.h"
@@ -146,29 +148,48 @@ TEST(SubtaskTests, CmsGroupsNameEachSubtasksTests) {
   const std::string out = fresh_dir() + "portalplan";
   Ran r = run_setter("en", {"package", "cms", m.set, out, "--no-statement", "--time-limit", "1"});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string yaml = text_of(out + "/task.yaml");
-  EXPECT_NE(yaml.find("\nscore_type: GroupMin\n"), std::string::npos);
-  EXPECT_NE(yaml.find("\nscore_mode: max_subtask\n"), std::string::npos);
-  EXPECT_NE(yaml.find("\nscore_precision: 1\n"), std::string::npos);
-  std::smatch groups;
-  ASSERT_TRUE(std::regex_search(yaml, groups, std::regex(R"(score_type_parameters: \[\[0, \["000"\]\], \[40, \[([^\]]*)\]\], \[60, \[([^\]]*)\]\]\])")))
-      << yaml;
+  const YAML::Node task = YAML::LoadFile(out + "/task.yaml");
+  EXPECT_EQ(task["score_type"].as<std::string>(), "GroupMin");
+  EXPECT_EQ(task["score_mode"].as<std::string>(), "max_subtask");
+  EXPECT_EQ(task["score_precision"].as<int>(), 1);
+  const YAML::Node groups = task["score_type_parameters"];
+  ASSERT_EQ(groups.size(), 3u);
   // Codename I is the I-th test, the sample first and the secret ones by name.
   std::vector<std::string> names = {""};
   for (const auto &entry : fs::directory_iterator(m.set + "/secret"))
     if (entry.path().extension() == ".in")
       names.push_back((entry.path().parent_path() / entry.path().stem()).string());
   std::sort(names.begin() + 1, names.end());
-  for (const auto &[group, subtask] : {std::pair{1, std::string("t-zero")}, {2, std::string("small")}}) {
-    std::string expected;
+  // Each group a regex, as released CMS takes it, matched as CMS matches it: at
+  // the start of a codename.
+  const auto matched = [&](const YAML::Node &group) {
+    std::set<std::string> codes;
+    const std::regex regex(group[1].as<std::string>());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      char code[24];
+      std::snprintf(code, sizeof code, "%03zu", i);
+      if (std::regex_search(std::string(code), regex, std::regex_constants::match_continuous))
+        codes.insert(code);
+    }
+    return codes;
+  };
+  EXPECT_EQ(groups[0][0].as<double>(), 0);
+  EXPECT_EQ(matched(groups[0]), std::set<std::string>{"000"});
+  for (const auto &[group, subtask, points] : {std::tuple{1, std::string("t-zero"), 40}, {2, std::string("small"), 60}}) {
+    std::set<std::string> expected;
     for (std::size_t i = 1; i < names.size(); ++i)
       if ((" " + placed(names[i]) + " ").find(" " + subtask + " ") != std::string::npos) {
         char code[24];
         std::snprintf(code, sizeof code, "%03zu", i);
-        expected += std::string(expected.empty() ? "" : ", ") + "\"" + code + "\"";
+        expected.insert(code);
       }
-    EXPECT_EQ(groups[group].str(), expected) << subtask;
+    EXPECT_EQ(groups[group][0].as<double>(), points);
+    EXPECT_EQ(matched(groups[group]), expected) << subtask;
   }
+  // The names file gives the groups back their subtasks' names.
+  const YAML::Node named = YAML::LoadFile(out + "/tests.yaml");
+  EXPECT_EQ(named["groups"][1].as<std::string>(), "t-zero");
+  EXPECT_EQ(named["groups"][2].as<std::string>(), "small");
 }
 
 TEST(SubtaskTests, KattisScoringPackage) {
@@ -178,17 +199,22 @@ TEST(SubtaskTests, KattisScoringPackage) {
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string problem = text_of(out + "/problem.yaml");
   EXPECT_NE(problem.find("\ntype: scoring\nvalidation: custom score\n"), std::string::npos) << problem;
-  EXPECT_EQ(text_of(out + "/data/secret/t-zero/testdata.yaml"),
-            "on_reject: break\ngrading: custom\ngrader_flags: points 40\nrange: 0 40\n"
-            "input_validator_flags: '--n 1..100 --m 0..300 --t 0..0'\n");
+  // One group per subtask, numbered so that they sort in the file's order.
+  const YAML::Node group = YAML::LoadFile(out + "/data/secret/01-t-zero/testdata.yaml");
+  EXPECT_EQ(group["on_reject"].as<std::string>(), "break");
+  EXPECT_EQ(group["grading"].as<std::string>(), "custom");
+  EXPECT_EQ(group["grader_flags"].as<std::string>(), "points 40");
+  EXPECT_EQ(group["range"].as<std::string>(), "0 40");
+  EXPECT_EQ(group["input_validator_flags"].as<std::string>(), "--n 1..100 --m 0..300 --t 0..0");
+  EXPECT_TRUE(fs::is_directory(out + "/data/secret/02-small"));
   EXPECT_NE(text_of(out + "/data/testdata.yaml").find("output_validator_flags: score 1\n"), std::string::npos);
   EXPECT_TRUE(fs::exists(out + "/graders/portal_grader/kattis-grader.cpp"));
   // A test in both subtasks: a file in the first group, a link from the second.
   int linked = 0;
-  for (const auto &entry : fs::directory_iterator(out + "/data/secret/small"))
+  for (const auto &entry : fs::directory_iterator(out + "/data/secret/02-small"))
     if (entry.path().extension() == ".in" && fs::is_symlink(entry.path())) {
       ++linked;
-      EXPECT_EQ(fs::read_symlink(entry.path()).string(), "../t-zero/" + entry.path().filename().string());
+      EXPECT_EQ(fs::read_symlink(entry.path()).string(), "../01-t-zero/" + entry.path().filename().string());
       EXPECT_TRUE(fs::is_symlink(fs::path(entry.path()).replace_extension(".ans")));
     }
   EXPECT_GT(linked, 5);
@@ -196,7 +222,7 @@ TEST(SubtaskTests, KattisScoringPackage) {
   // test linked into several groups run once.
   r = run_setter("en", {"verify", out, SOLUTIONS_DIR "/model", "--runs"});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("          100  small t-zero\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("          100  t-zero small\n"), std::string::npos) << r.out;
   std::size_t runs = 0;
   for (std::size_t at = 0; (at = r.out.find(" accepted, ", at)) != std::string::npos; ++at)
     ++runs;
@@ -244,7 +270,7 @@ TEST(SubtaskTests, ATestOutsideItsSubtasksBoundsIsRefused) {
   std::ofstream(victim + ".desc") << desc;
   Ran r = run_setter("en", {"package", "kattis", set, fresh_dir() + "portalplan", "--time-limit", "1"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find(victim + ".in: placed in subtask t-zero, but T = "), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(victim + ".in: its .desc places it in subtask t-zero, but T = "), std::string::npos) << r.err;
   EXPECT_NE(r.err.find(" lies outside 0..0 (--t)"), std::string::npos) << r.err;
 }
 

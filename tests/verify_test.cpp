@@ -275,7 +275,7 @@ TEST(Verify, BrokenCalls) {
       {"missing bare name", {"verify", set, "no-such-program-here"}, 2, "no program by that name here or on the PATH"},
       {"no program", {"verify", set}, 2, "no PROGRAM given"},
       {"the set after the program", {"verify", "--accepted", kModel, set}, 2, "DIR comes first"},
-      {"not a test set", {"verify", fresh_dir(), kModel}, 1, "not a test set, a Kattis package or a CMS task folder"},
+      {"not a test set", {"verify", fresh_dir(), kModel}, 1, "no tests in the folder: no NAME.in, no sample/ or secret/"},
       {"bad time limit", {"verify", set, kModel, "--time-limit", "-1"}, 2, "--time-limit"},
       {"bad memory limit", {"verify", set, kModel, "--memory-limit", "x"}, 2, "--memory-limit"},
       {"time limit without a value", {"verify", set, kModel, "--time-limit"}, 2, "--time-limit needs a value"},
@@ -288,7 +288,7 @@ TEST(Verify, BrokenCalls) {
   }
   const std::string empty = fresh_dir();
   EXPECT_EQ(run_setter("zh-TW", {"verify", empty, kModel}).err,
-            "setter verify: " + empty + "：不是測資集、Kattis 題目包或 CMS 任務資料夾\n");
+            "setter verify: " + empty + ": 資料夾中沒有測資：沒有 NAME.in、sample/ 或 secret/、Kattis 的 data/ 或 CMS 的 input/\n");
 }
 
 } // namespace

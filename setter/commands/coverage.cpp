@@ -8,6 +8,7 @@
 #include "setter/commands/progress.h"
 #include "setter/coverage/collect.h"
 #include "setter/coverage/report.h"
+#include "setter/packaging/layouts.h"
 #include "setter/validation/statement_bounds.h"
 
 namespace {
@@ -52,15 +53,18 @@ int coverage_command(int argc, char **argv) {
     std::fputs("setter coverage: no DIR given\nsee setter coverage --help\n", stderr);
     return EXIT_USAGE;
   }
-  std::vector<TestFacts> facts;
-  std::vector<std::string> defects;
-  const std::string error =
-      collect_facts(dir, facts, defects, [](const std::string &name) { show_progress("reading " + name); });
-  end_progress();
-  if (!error.empty()) {
+  std::vector<TestPaths> found;
+  if (const std::string error = find_tests(dir, found); !error.empty()) {
     std::fprintf(stderr, "setter coverage: %s\n", error.c_str());
     return EXIT_DEFECT;
   }
+  std::vector<std::pair<std::string, std::string>> tests;
+  for (const TestPaths &t : found)
+    tests.emplace_back(t.name, t.instance);
+  std::vector<TestFacts> facts;
+  std::vector<std::string> defects;
+  collect_facts(tests, facts, defects, [](const std::string &name) { show_progress("reading " + name); });
+  end_progress();
   for (const std::string &d : defects)
     std::fprintf(stderr, "%s\n", d.c_str());
   std::fputs(coverage_report(facts, statement_bounds()).text.c_str(), stdout);

@@ -10,16 +10,16 @@
 #include "setter/packaging/cms_package.h"
 #include "setter/packaging/kattis_package.h"
 #include "setter/running/programs.h"
-#include "setter/packaging/testset_files.h"
-#include "setter/testset/time_limit.h"
+#include "setter/testset/checking.h"
+#include "setter/testset/test_set.h"
 #include "setter/validation/instance_file.h"
 
 namespace {
 
 constexpr char kHelp[] = R"(usage: setter package kattis DIR OUT [--name NAME] [--source TEXT]
-                       [--license LICENSE] [--rights-owner TEXT] [--time-limit S] [--model PROGRAM]
+                       [--license LICENSE] [--rights-owner TEXT] [--time-limit S]
                        [--messages en|zh-TW]
-       setter package cms DIR OUT [--title TEXT] [--time-limit S] [--model PROGRAM]
+       setter package cms DIR OUT [--title TEXT] [--time-limit S]
                        [--memory-limit MIB] [--checker PATH] [--no-statement]
                        [--score-mode MODE] [--feedback LEVEL] [--messages en|zh-TW]
 
@@ -78,15 +78,34 @@ bool parse_number(const std::string &text, double &value, double low, double hig
   return ec == std::errc() && ptr == text.data() + text.size() && value >= low && value <= high;
 }
 
-std::string seconds_text(double s) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f s", s);
-  return text;
-}
-
 int usage_error(const std::string &why) {
   std::fprintf(stderr, "setter package: %s\nsee setter package --help\n", why.c_str());
   return EXIT_USAGE;
+}
+
+// Reads the test set at dir and checks every test; an empty string, or why no
+// package can be written from it (each broken test on standard error first).
+std::string read_set(const std::string &dir, TestSet &set) {
+  const std::vector<std::string> problems =
+      read_test_set(dir, set, [](const std::string &name) { show_progress("placing " + name); });
+  end_progress();
+  if (problems.size() == 1 && set.tests.empty())
+    return problems.front(); // no set at all
+  for (const std::string &p : problems)
+    std::fprintf(stderr, "setter package: %s\n", p.c_str());
+  if (!problems.empty())
+    return say(counted(static_cast<long long>(problems.size()), "test or subtask") + " that cannot be placed: nothing written",
+               std::to_string(problems.size()) + " 組測資或子任務無法安置：未寫入任何檔案");
+  const std::vector<std::string> broken =
+      check_set_tests(set.tests, [](const std::string &name) { show_progress("checking " + name); });
+  end_progress();
+  for (const std::string &b : broken)
+    std::fprintf(stderr, "setter package: %s\n", b.c_str());
+  if (broken.empty())
+    return {};
+  return say(counted(static_cast<long long>(broken.size()), "broken test") + " of " +
+                 counted(static_cast<long long>(set.tests.size()), "test") + ": nothing written",
+             std::to_string(set.tests.size()) + " 組測資中有 " + std::to_string(broken.size()) + " 組有誤：未寫入任何檔案");
 }
 
 } // namespace
@@ -95,7 +114,7 @@ int package_command(int argc, char **argv) {
   std::vector<std::string> positional;
   ProblemInfo info;
   TaskInfo task;
-  std::string time_limit, memory_limit, model, messages, checker;
+  std::string time_limit, memory_limit, messages, checker;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -111,10 +130,12 @@ int package_command(int argc, char **argv) {
                          : arg == "--memory-limit" ? &memory_limit
                          : arg == "--checker"      ? &checker
                          : arg == "--messages"     ? &messages
-                         : arg == "--model"        ? &model
                          : arg == "--score-mode"   ? &task.score_mode
                          : arg == "--feedback"     ? &task.feedback_level
                                                    : nullptr;
+    if (arg == "--model")
+      return usage_error("--model: the time limit is measured when the test set is written; give --model to "
+                         "setter testset or setter solve DIR, or give --time-limit");
     if (arg == "--no-statement")
       task.statement = false;
     else if (value && i + 1 < argc)
@@ -145,57 +166,27 @@ int package_command(int argc, char **argv) {
   if (!memory_limit.empty() && (!parse_number(memory_limit, memory, 16, 65536) || memory != static_cast<int>(memory)))
     return usage_error("--memory-limit takes whole MiB, 16..65536");
   task.memory_mib = static_cast<int>(memory);
-  std::vector<TestFiles> tests;
+  TestSet set;
   std::string error = cms ? cms_task_ready(positional[2], task) : kattis_package_ready(positional[2]);
   if (error.empty())
-    error = list_testset(positional[1], tests);
-  if (error.empty()) {
-    const std::vector<std::string> broken =
-        check_testset(tests, [](const std::string &name) { show_progress("checking " + name); });
-    end_progress();
-    for (const std::string &b : broken)
-      std::fprintf(stderr, "setter package: %s\n", b.c_str());
-    if (!broken.empty())
-      error = say(counted(static_cast<long long>(broken.size()), "broken test") + " of " +
-                      counted(static_cast<long long>(tests.size()), "test") + ": nothing written",
-                  std::to_string(tests.size()) + " 組測資中有 " + std::to_string(broken.size()) + " 組有誤：未寫入任何檔案");
-  }
-  end_progress();
-  Placement placement;
-  if (error.empty())
-    error = read_placement(positional[1], tests, placement);
-  if (error.empty()) {
-    const std::vector<std::string> wrong = misplaced(tests, placement);
-    for (const std::string &w : wrong)
-      std::fprintf(stderr, "setter package: %s\n", w.c_str());
-    if (!wrong.empty())
-      error = say(counted(static_cast<long long>(wrong.size()), "test") + " placed in a subtask whose bounds it breaks: nothing written",
-                  std::to_string(wrong.size()) + " 組測資放在不符其範圍的子任務：未寫入任何檔案");
-  }
-  Timing timing;
+    error = read_set(positional[1], set);
   if (error.empty() && time_limit.empty()) {
-    error = time_model(model, tests, timing, [](const std::string &name) { show_progress("timing the model on " + name); });
-    end_progress();
-    task.time_limit = info.time_limit = timing.limit;
-    if (error.empty())
-      std::fprintf(stderr, "%s\n",
-                   say("time limit " + plain_decimal(timing.limit) + " s: " + plain_decimal(kTimeMultiplier) +
-                           " times the model's slowest run, " + seconds_text(timing.slowest) + " on " +
-                           timing.slowest_test,
-                       "時限 " + plain_decimal(timing.limit) + " 秒：模範解答最慢一次執行（" + timing.slowest_test +
-                           "，" + seconds_text(timing.slowest) + "）的 " + plain_decimal(kTimeMultiplier) + " 倍")
-                       .c_str());
+    if (!set.time_problem.empty())
+      error = set.time_problem + say(": run \"setter solve " + positional[1] + "\" to measure it, or give --time-limit",
+                                     "：請執行「setter solve " + positional[1] + "」量測，或以 --time-limit 指定");
+    else
+      std::fprintf(stderr, "%s\n", time_limit_summary(set.time).c_str());
+    task.time_limit = info.time_limit = set.time.limit;
   }
   if (error.empty())
-    error = cms ? write_cms_package(tests, placement, positional[2], task)
-                : write_kattis_package(tests, placement, positional[2], info);
+    error = cms ? write_cms_package(set, positional[2], task) : write_kattis_package(set, positional[2], info);
   if (!error.empty()) {
     std::fprintf(stderr, "setter package: %s\n", error.c_str());
     return EXIT_DEFECT;
   }
   std::fprintf(stderr, "%s\n",
-               say("wrote " + positional[2] + ": " + counted(static_cast<long long>(tests.size()), "test"),
-                   "已寫入 " + positional[2] + "：" + std::to_string(tests.size()) + " 組測資")
+               say("wrote " + positional[2] + ": " + counted(static_cast<long long>(set.tests.size()), "test"),
+                   "已寫入 " + positional[2] + "：" + std::to_string(set.tests.size()) + " 組測資")
                    .c_str());
   return EXIT_DONE;
 }

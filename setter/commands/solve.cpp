@@ -12,11 +12,13 @@
 #include "judge/approx.h"
 #include "instance/tables.h"
 #include "setter/commands/commands.h"
+#include "setter/commands/progress.h"
 #include "setter/language/language.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/solution.h"
 #include "setter/validation/soundness.h"
-#include "setter/packaging/testset_files.h"
+#include "setter/packaging/layouts.h"
+#include "setter/testset/test_set.h"
 #include "setter/validation/text_file.h"
 
 namespace fs = std::filesystem;
@@ -24,7 +26,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kHelp[] = R"(usage: setter solve INSTANCE [--plan FILE] [--at T]
-       setter solve DIR
+       setter solve DIR [--model PROGRAM]
 
 Writes the least total that any plan reaches over t in 0..T, computed as the
 checker computes totals, as one line that reads back to the same double:
@@ -40,6 +42,16 @@ With a folder DIR, every test in it that lacks an answer file gets it: in a
 folder of NAME.in or a test set (sample/, secret/), NAME.total (the least
 total) and NAME.ans (an optimal plan); in a Kattis package, NAME.ans; in a CMS
 task folder, output/outputI.txt. A summary closes the run.
+
+A test set is then read whole: every .in under sample/ and secret/ is a test,
+and with subtasks (DIR/subtasks.txt) each secret test belongs to every subtask
+whose bounds its instance keeps. A test whose .desc names no subtasks (one made
+by hand) is listed with the subtasks it is placed in; a .desc that names others,
+or a subtask left with no test, is reported. Its time limit is measured again
+when its tests have changed since it was (or never was): the model solution
+(--model PROGRAM, else the one the build made beside setter, else its source
+compiled with g++) runs on every test, and DIR/time-limit.yaml keeps 5 times its
+slowest run, rounded to whole seconds, at least 1.
 
 A file is read whole, up to 64 MiB (four times the largest instance in the
 canonical layout); a folder, a file that cannot be read, or one larger than that
@@ -72,9 +84,49 @@ bool solvable(const std::string &name, std::string_view text, Soundness &s) {
   return true;
 }
 
+// Reports where the tests of the set at dir belong, and measures its time limit
+// again when its tests have changed; false when the set cannot be placed or
+// timed.
+bool settle_set(const std::string &dir, const std::string &model) {
+  TestSet set;
+  const std::vector<std::string> problems =
+      read_test_set(dir, set, [](const std::string &name) { show_progress("placing " + name); });
+  end_progress();
+  for (const std::string &p : problems)
+    std::fprintf(stderr, "%s\n", p.c_str());
+  for (std::size_t i = 0; i < set.tests.size(); ++i) {
+    std::string desc, names;
+    bool declared = false;
+    if (set.tests[i].has_desc && read_text_file(set.tests[i].base + ".desc", desc).empty())
+      desc_subtasks(desc, declared);
+    for (const std::size_t s : set.placement.members[i])
+      names += " " + set.placement.subtasks[s].name;
+    if (!declared && !set.placement.subtasks.empty() && set.tests[i].folder == "secret")
+      std::fprintf(stderr, "%s\n",
+                   say(set.tests[i].shown() + ": by its bounds in subtasks" + (names.empty() ? " -" : names),
+                       set.tests[i].shown() + "：依其範圍屬於子任務" + (names.empty() ? " -" : names))
+                       .c_str());
+  }
+  if (!set.time_problem.empty()) {
+    std::fprintf(stderr, "%s\n", (set.time_problem + say("; measuring it", "；重新量測")).c_str());
+    std::string error = measure_time_limit(model, set.tests, set.time, [](const std::string &name) {
+      show_progress("timing the model on " + name);
+    });
+    end_progress();
+    if (error.empty())
+      error = write_time_record(dir, set.time);
+    if (!error.empty()) {
+      std::fprintf(stderr, "%s: %s\n", dir.c_str(), error.c_str());
+      return false;
+    }
+  }
+  std::fprintf(stderr, "%s\n", time_limit_summary(set.time).c_str());
+  return problems.empty();
+}
+
 // Every test of dir that lacks an answer file its layout keeps gets it: the
-// least total, and an optimal plan.
-int solve_folder(const std::string &dir) {
+// least total, and an optimal plan. A test set is then settled.
+int solve_folder(const std::string &dir, const std::string &model) {
   std::vector<TestPaths> found;
   if (const std::string error = find_tests(dir, found); !error.empty()) {
     std::fprintf(stderr, "%s\n", error.c_str());
@@ -115,13 +167,16 @@ int solve_folder(const std::string &dir) {
                    std::to_string(tests) + " 組測資，寫入 " + std::to_string(written) + " 個答案檔，" +
                        std::to_string(refused) + " 個題目檔被拒")
                    .c_str());
+  const bool set = fs::is_directory(fs::path(dir) / "sample", failure) && fs::is_directory(fs::path(dir) / "secret", failure);
+  if (refused == 0 && set && !settle_set(dir, model))
+    return EXIT_DEFECT;
   return refused == 0 ? EXIT_DONE : EXIT_DEFECT;
 }
 
 } // namespace
 
 int solve_command(int argc, char **argv) {
-  const char *instance = nullptr, *plan = nullptr;
+  const char *instance = nullptr, *plan = nullptr, *model = nullptr;
   long long at = -1; // --at: a t of the setter's choosing
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
@@ -131,6 +186,8 @@ int solve_command(int argc, char **argv) {
     char *end = nullptr;
     if (std::strcmp(argv[i], "--plan") == 0 && i + 1 < argc && !plan)
       plan = argv[++i];
+    else if (std::strcmp(argv[i], "--model") == 0 && i + 1 < argc && !model)
+      model = argv[++i];
     else if (std::strcmp(argv[i], "--at") == 0 && i + 1 < argc && at < 0 &&
              (at = std::strtoll(argv[i + 1], &end, 10)) >= 0 && *argv[i + 1] && !*end && at <= 2147483647)
       ++i;
@@ -148,7 +205,12 @@ int solve_command(int argc, char **argv) {
 
   std::error_code failure;
   if (fs::is_directory(instance, failure) && !plan && at < 0)
-    return solve_folder(instance);
+    return solve_folder(instance, model ? model : "");
+  if (model) {
+    std::fputs("setter solve: --model times the model on a test set: setter solve DIR --model PROGRAM\n"
+               "see setter solve --help\n", stderr);
+    return EXIT_USAGE;
+  }
   FileText text;
   if (const std::string error = read_file_text(instance, text); !error.empty()) {
     std::fprintf(stderr, "%s: %s\n", instance, error.c_str());

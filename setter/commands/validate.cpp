@@ -11,7 +11,7 @@
 #include "setter/commands/commands.h"
 #include "setter/language/language.h"
 #include "setter/validation/statement_bounds.h"
-#include "setter/packaging/testset_files.h"
+#include "setter/packaging/layouts.h"
 #include "setter/validation/bounds_options.h"
 #include "setter/validation/test_check.h"
 #include "setter/validation/text_file.h"

@@ -12,12 +12,13 @@
 #include "setter/commands/commands.h"
 #include "setter/commands/progress.h"
 #include "setter/language/language.h"
+#include "setter/packaging/package_view.h"
+#include "setter/testset/declared.h"
 #include "setter/testset/time_limit.h"
 #include "setter/validation/instance_file.h"
-#include "setter/testset/declared.h"
 #include "setter/validation/text_file.h"
-#include "setter/verification/package_facts.h"
 #include "setter/verification/processes.h"
+#include "setter/verification/report.h"
 #include "setter/verification/verify.h"
 
 namespace fs = std::filesystem;
@@ -166,6 +167,83 @@ std::string parse(int argc, char **argv, Options &o) {
   return {};
 }
 
+
+// Reads dir's tests, subtasks, limits and submissions; false, with every
+// problem on standard error, when verify cannot judge by them.
+bool read_view(const std::string &dir, PackageView &view) {
+  std::vector<std::string> problems = read_package(dir, view);
+  for (const GroupScore &g : view.subtasks)
+    if (g.trials.empty())
+      problems.push_back(say("subtask " + g.name + " holds no test: every program would earn its points",
+                             "子任務 " + g.name + " 沒有任何測資：每個程式都會得到它的分數"));
+  for (const std::string &p : problems)
+    std::fprintf(stderr, "setter verify: %s\n", p.c_str());
+  return problems.empty();
+}
+
+// The subtask names a program declares that the package has not; "" when it has them all.
+std::string unknown_subtasks(const std::vector<std::string> &earns, const PackageView &view) {
+  std::string unknown;
+  for (const std::string &name : earns)
+    if (std::none_of(view.subtasks.begin(), view.subtasks.end(), [&](const GroupScore &g) { return g.name == name; }))
+      unknown += (unknown.empty() ? "" : ", ") + name;
+  return unknown;
+}
+
+std::string known_subtasks(const PackageView &view) {
+  std::string names;
+  for (const GroupScore &g : view.subtasks)
+    names += (names.empty() ? "" : ", ") + g.name;
+  return names.empty() ? say("none", "無") : names;
+}
+
+// The programs to run, each compiled where it is a source and with what it
+// declares it earns; EXIT_DONE, or the status to end with (the reason on
+// standard error).
+int make_entries(const std::vector<Named> &named, const PackageView &view, const std::string &work,
+                 std::vector<Entry> &entries) {
+  std::error_code failure;
+  for (const Named &n : named) {
+    Entry e{{}, n.expect, n.declares_earns, n.earns};
+    // A source declares what it earns, when the command line does not.
+    if (!e.declares_earns && !view.subtasks.empty() && is_source(n.program)) {
+      std::string source;
+      if (read_text_file(n.program, source).empty())
+        e.earns = declared_earns(source, e.declares_earns);
+    }
+    if (const std::string unknown = unknown_subtasks(e.earns, view); !unknown.empty()) {
+      const std::string why = say(" declares it earns subtask " + unknown + ", which is not one of the subtasks (" +
+                                      known_subtasks(view) + ")",
+                                  " 宣告會得到子任務 " + unknown + " 的分數，但沒有這個子任務（現有子任務：" +
+                                      known_subtasks(view) + "）");
+      if (n.declares_earns) // on the command line
+        return usage_error("--earns for " + n.program + why);
+      std::fprintf(stderr, "setter verify: %s\n", (n.program + why).c_str());
+      return EXIT_DEFECT;
+    }
+    if (std::string error = prepare_program(n.program, work, e.program); !error.empty()) {
+      if (!is_source(n.program) || !fs::exists(n.program, failure))
+        return usage_error(error);
+      std::fprintf(stderr, "setter verify: %s\n", error.c_str());
+      return EXIT_DEFECT;
+    }
+    entries.push_back(e);
+  }
+  return EXIT_DONE;
+}
+
+// The header line: what runs on what, under which limits.
+std::string header(std::size_t programs, std::size_t tests, const std::string &dir, const Limits &limits,
+                   const std::string &time_from) {
+  const std::string memory = plain_decimal(static_cast<double>(limits.memory_kib) / 1024),
+                    output = plain_decimal(static_cast<double>(limits.output_bytes) / (1 << 20));
+  return say(counted(static_cast<long long>(programs), "program") + " on " + counted(static_cast<long long>(tests), "test") +
+                 " of " + dir + "; time limit " + plain_decimal(limits.time) + " s (" + time_from + "), memory " +
+                 memory + " MiB, output " + output + " MiB",
+             std::to_string(programs) + " 個程式，" + dir + " 的 " + std::to_string(tests) + " 組測資；時限 " +
+                 plain_decimal(limits.time) + " 秒（" + time_from + "），記憶體 " + memory + " MiB，輸出 " + output + " MiB");
+}
+
 } // namespace
 
 int verify_command(int argc, char **argv) {
@@ -191,23 +269,19 @@ int verify_command(int argc, char **argv) {
   if (!o.output.empty() && !parse_positive(o.output, output, 1 << 20))
     return usage_error("--output-limit takes MiB, above 0");
 
-  std::vector<Trial> trials;
-  if (std::string error = list_trials(o.dir, trials); !error.empty()) {
-    std::fprintf(stderr, "setter verify: %s\n", error.c_str());
+  PackageView view;
+  if (!read_view(o.dir, view))
     return EXIT_DEFECT;
-  }
-  const PackageFacts facts = package_facts(o.dir);
   if (o.named.empty())
-    for (const PackageFacts::Submission &s : facts.submissions)
-      o.named.push_back({s.path, s.expect, false, {}});
-  const std::vector<SubtaskScore> subtasks = subtask_scores(o.dir, trials);
+    for (const Submission &s : view.submissions)
+      o.named.push_back({s.path, expect_of_folder(s.folder), false, {}});
   if (o.named.empty())
     return usage_error("no PROGRAM given, and " + o.dir + " holds no submissions/ (a Kattis package) or sol/ (a CMS task folder)");
-  std::string time_from = o.time.empty() ? facts.time_from : "--time-limit";
+  std::string time_from = o.time.empty() ? view.time_from : "--time-limit";
   if (o.time.empty())
-    time = facts.time_limit;
-  limits.memory_kib = static_cast<std::int64_t>((o.memory.empty() && facts.memory_mib > 0 ? facts.memory_mib : memory) * 1024);
-  limits.output_bytes = static_cast<std::int64_t>((o.output.empty() && facts.output_mib > 0 ? facts.output_mib : output) * (1 << 20));
+    time = view.time_limit;
+  limits.memory_kib = static_cast<std::int64_t>((o.memory.empty() && view.memory_mib > 0 ? view.memory_mib : memory) * 1024);
+  limits.output_bytes = static_cast<std::int64_t>((o.output.empty() && view.output_mib > 0 ? view.output_mib : output) * (1 << 20));
 
   std::string work = (fs::temp_directory_path() / "setter_verify_XXXXXX").string();
   if (!mkdtemp(work.data())) {
@@ -223,26 +297,9 @@ int verify_command(int argc, char **argv) {
     fs::remove_all(work, failure);
     return status;
   };
-
   std::vector<Entry> entries;
-  for (const Named &n : o.named) {
-    const std::string &named = n.program;
-    Entry e{{}, n.expect, n.declares_earns, n.earns};
-    // A source declares what it earns, when the command line does not.
-    if (!e.declares_earns && !subtasks.empty() && is_source(named)) {
-      std::string source;
-      if (read_text_file(named, source).empty())
-        e.earns = declared_earns(source, e.declares_earns);
-    }
-    if (std::string error = prepare_program(named, work, e.program); !error.empty()) {
-      const bool missing = !is_source(named) || !fs::exists(named, failure);
-      if (missing)
-        return finish(usage_error(error));
-      std::fprintf(stderr, "setter verify: %s\n", error.c_str());
-      return finish(EXIT_DEFECT);
-    }
-    entries.push_back(e);
-  }
+  if (const int status = make_entries(o.named, view, work, entries); status != EXIT_DONE)
+    return finish(status);
 
   const auto progress = [&](const Entry &e, const Trial &t, const TrialRun &run) {
     show_progress("ran " + e.program.shown + " on " + t.name);
@@ -260,8 +317,7 @@ int verify_command(int argc, char **argv) {
     Limits provisional = limits;
     provisional.time = 60;
     provisional.margin = 1;
-    const std::vector<Tally> first =
-        verify_programs(accepted, trials, subtasks, provisional, work, o.every_test, progress);
+    const std::vector<Tally> first = verify_programs(accepted, view, provisional, work, o.every_test, progress);
     double slowest = 0;
     for (std::size_t i = 0, j = 0; i < entries.size(); ++i)
       if (entries[i].expect == Expect::accepted) {
@@ -274,22 +330,12 @@ int verify_command(int argc, char **argv) {
                                        "通過程式最慢一次執行 " + seconds(slowest) + " 的 5 倍");
   }
   limits.time = time;
-  std::fprintf(stderr, "setter verify: %s\n",
-               say(counted(static_cast<long long>(entries.size()), "program") + " on " +
-                       counted(static_cast<long long>(trials.size()), "test") + " of " + o.dir + "; time limit " +
-                       plain_decimal(limits.time) + " s (" + time_from + "), memory " +
-                       plain_decimal(static_cast<double>(limits.memory_kib) / 1024) + " MiB, output " +
-                       plain_decimal(static_cast<double>(limits.output_bytes) / (1 << 20)) + " MiB",
-                   std::to_string(entries.size()) + " 個程式，" + o.dir + " 的 " + std::to_string(trials.size()) +
-                       " 組測資；時限 " + plain_decimal(limits.time) + " 秒（" + time_from + "），記憶體 " +
-                       plain_decimal(static_cast<double>(limits.memory_kib) / 1024) + " MiB，輸出 " +
-                       plain_decimal(static_cast<double>(limits.output_bytes) / (1 << 20)) + " MiB")
-                   .c_str());
+  std::fprintf(stderr, "setter verify: %s\n", header(entries.size(), view.trials.size(), o.dir, limits, time_from).c_str());
   for (std::size_t i = 0; i < entries.size(); ++i)
     if (tallies[i].runs == 0)
-      tallies[i] = verify_programs({entries[i]}, trials, subtasks, limits, work, o.every_test, progress).front();
+      tallies[i] = verify_programs({entries[i]}, view, limits, work, o.every_test, progress).front();
   end_progress();
-  std::fputs(tally_table(entries, tallies, subtasks).c_str(), stdout);
+  std::fputs(tally_table(entries, tallies, view).c_str(), stdout);
   for (const Tally &t : tallies)
     if (!t.met)
       return finish(EXIT_DEFECT);

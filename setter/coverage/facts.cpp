@@ -63,7 +63,7 @@ void count_pairs(TestFacts &f) {
 
 } // namespace
 
-TestFacts facts_of(const std::string &name, std::string_view text) {
+TestFacts bound_facts_of(const std::string &name, std::string_view text) {
   TestFacts f;
   f.name = name;
   f.n = N, f.m = M, f.t = T, f.x = X;
@@ -77,6 +77,11 @@ TestFacts facts_of(const std::string &name, std::string_view text) {
   count_digits(text, f);
   f.m_per_n = N > 0 ? static_cast<double>(M) / N : 0;
   count_pairs(f);
+  return f;
+}
+
+TestFacts facts_of(const std::string &name, std::string_view text) {
+  TestFacts f = bound_facts_of(name, text);
   for (std::size_t rule = 0; rule < 4; ++rule)
     for (const std::int32_t t : {0, T}) {
       const ChainFacts c = naive_kruskal(t, kLinkRules[rule]);

@@ -24,3 +24,7 @@ struct TestFacts {
 // The facts of the instance that text holds and that is loaded (by
 // validate_instance()), called name in reports.
 TestFacts facts_of(const std::string &name, std::string_view text);
+
+// facts_of() without the chains: every value a bound sets, and the pairs and
+// loops, which is all a subtask's bounds ask of a test.
+TestFacts bound_facts_of(const std::string &name, std::string_view text);

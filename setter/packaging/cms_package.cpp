@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <yaml-cpp/yaml.h>
 
 #include "setter/language/language.h"
+#include "setter/packaging/cms_reading.h"
 #include "setter/embedded/embedded.h"
 #include "setter/storage/folder.h"
 #include "setter/running/programs.h"
@@ -20,13 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string yaml_quoted(const std::string &text) {
-  std::string out = "'";
-  for (char c : text)
-    out += c == '\'' ? std::string("''") : std::string(1, c);
-  return out + "'";
-}
 
 // Shares of 100 points over count tests, in whole units of 1/2^k: exact in
 // binary, so that CMS's sum of them is 100 to the last bit, and as even as at
@@ -52,68 +47,93 @@ int decimals_of_three_tenths(double points) {
   return digits;
 }
 
-// CMS's codename of the index-th test.
-std::string codename(std::size_t index) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%03zu", index);
-  return text;
+// The regex of CMS codenames that matches exactly the tests at indices.
+std::string codename_regex(const std::vector<std::size_t> &indices) {
+  std::string alternatives;
+  for (const std::size_t i : indices)
+    alternatives += (alternatives.empty() ? "" : "|") + cms_codename(i);
+  return "^(?:" + alternatives + ")$";
 }
 
-// The scoring lines of task.yaml: each secret test a group of its own worth its
-// share of 100, or, with subtasks, each subtask a group of its tests by name.
-std::string scoring(const std::vector<TestFiles> &tests, const Placement &placement, const TaskInfo &info) {
-  std::size_t samples = 0;
-  std::string sample_names;
-  for (std::size_t i = 0; i < tests.size(); ++i)
-    if (tests[i].folder == "sample")
-      sample_names += std::string(samples++ ? ", " : "") + "\"" + codename(i) + "\"";
+// The scoring keys of task.yaml: each secret test a group of its own worth its
+// share of 100, or, with subtasks, each subtask a group of its tests by a regex
+// of their codenames. Released CMS takes a count or a regex, all groups alike.
+void scoring(YAML::Emitter &out, const TestSet &set, const TaskInfo &info) {
+  std::vector<std::size_t> samples;
+  for (std::size_t i = 0; i < set.tests.size(); ++i)
+    if (set.tests[i].folder == "sample")
+      samples.push_back(i);
+  const Placement &placement = set.placement;
   int precision = 0;
-  std::string groups, comment;
+  out << YAML::Newline
+      << YAML::Comment(placement.subtasks.empty()
+                           ? "The samples score nothing. Each secret test is a group of its own, worth its share\n"
+                             "of 100 points, times the checker's score (1, 0.3 or 0)."
+                           : "The samples score nothing. Each subtask is a group of its tests, given by a regex of\n"
+                             "their codenames, worth its points times the least of their scores (1, 0.3 or 0).")
+      << YAML::Key << "score_type" << YAML::Value << "GroupMin" << YAML::Key << "score_type_parameters"
+      << YAML::Value << YAML::BeginSeq << YAML::Flow << YAML::BeginSeq << 0;
   if (placement.subtasks.empty()) {
-    groups = "[[0, " + std::to_string(samples) + "]";
-    for (const double share : shares_of_100(tests.size() - samples, precision))
-      groups += ", [" + plain_decimal(share) + ", 1]";
-    comment = "# The samples score nothing. Each secret test is a group of its own, worth its\n"
-              "# share of 100 points, which CMS multiplies by the checker's score (1, 0.3 or 0).\n";
+    out << samples.size() << YAML::EndSeq;
+    for (const double share : shares_of_100(set.tests.size() - samples.size(), precision))
+      out << YAML::Flow << YAML::BeginSeq << plain_decimal(share) << 1 << YAML::EndSeq;
   } else {
-    groups = "[[0, [" + sample_names + "]]";
-    for (const Subtask &s : placement.subtasks) {
-      std::string names;
-      for (const std::size_t i : tests_in(placement, s.name))
-        names += std::string(names.empty() ? "" : ", ") + "\"" + codename(i) + "\"";
-      groups += ", [" + plain_decimal(s.points) + ", [" + names + "]]";
-      precision = std::max(precision, decimals_of_three_tenths(s.points));
+    out << codename_regex(samples) << YAML::EndSeq;
+    for (std::size_t s = 0; s < placement.subtasks.size(); ++s) {
+      out << YAML::Flow << YAML::BeginSeq << plain_decimal(placement.subtasks[s].points) << codename_regex(tests_in(placement, s))
+          << YAML::EndSeq;
+      precision = std::max(precision, decimals_of_three_tenths(placement.subtasks[s].points));
     }
-    comment = "# The samples score nothing. Each subtask is a group of the tests it holds, by\n"
-              "# codename, worth its points times the least of their scores (1, 0.3 or 0).\n";
   }
-  const std::string mode = !info.score_mode.empty() ? info.score_mode : placement.subtasks.empty() ? "max" : "max_subtask";
-  return comment + "score_type: GroupMin\nscore_type_parameters: " + groups + "]\nscore_precision: " +
-         std::to_string(precision) + "\nscore_mode: " + mode + "\nfeedback_level: " + info.feedback_level + "\n";
+  out << YAML::EndSeq
+      << YAML::Key << "score_precision" << YAML::Value << precision << YAML::Key << "score_mode" << YAML::Value
+      << (!info.score_mode.empty() ? info.score_mode : placement.subtasks.empty() ? "max" : "max_subtask")
+      << YAML::Key << "feedback_level" << YAML::Value << info.feedback_level;
 }
 
-std::string task_yaml(const std::string &name, const std::vector<TestFiles> &tests, const Placement &placement,
-                      const TaskInfo &info) {
+std::string task_yaml(const std::string &name, const TestSet &set, const TaskInfo &info) {
   std::string public_cases;
-  for (std::size_t i = 0; i < tests.size(); ++i)
-    if (tests[i].folder == "sample")
+  for (std::size_t i = 0; i < set.tests.size(); ++i)
+    if (set.tests[i].folder == "sample")
       public_cases += (public_cases.empty() ? "" : ",") + std::to_string(i);
-  return "name: " + name + "\ntitle: " + yaml_quoted(info.title) + "\nprimary_language: en\ntime_limit: " +
-         shortest(info.time_limit) + "\nmemory_limit: " + std::to_string(info.memory_mib) +
-         "\nn_input: " + std::to_string(tests.size()) + "\npublic_testcases: \"" + public_cases +
-         "\"\ninfile: \"\"\noutfile: \"\"\ntoken_mode: disabled\n" + scoring(tests, placement, info);
+  YAML::Emitter out;
+  out << YAML::BeginMap << YAML::Key << "name" << YAML::Value << name << YAML::Key << "title" << YAML::Value
+      << info.title << YAML::Key << "primary_language" << YAML::Value << "en" << YAML::Key << "time_limit"
+      << YAML::Value << plain_decimal(info.time_limit) << YAML::Key << "memory_limit" << YAML::Value << info.memory_mib << YAML::Key
+      << "n_input" << YAML::Value << set.tests.size() << YAML::Key << "public_testcases" << YAML::Value
+      << YAML::DoubleQuoted << public_cases << YAML::Key << "infile" << YAML::Value << YAML::DoubleQuoted << ""
+      << YAML::Key << "outfile" << YAML::Value << YAML::DoubleQuoted << "" << YAML::Key << "token_mode" << YAML::Value
+      << "disabled";
+  scoring(out, set, info);
+  out << YAML::EndMap;
+  return std::string(out.c_str()) + "\n";
 }
 
-std::string fill(const fs::path &root, const std::string &name, const std::vector<TestFiles> &tests,
-                 const Placement &placement, const TaskInfo &info) {
+// The names file: each codename's test, each group's subtask, in task.yaml's order.
+std::string names_yaml(const TestSet &set) {
+  YAML::Emitter out;
+  out << YAML::Comment("setter's names for this task's tests and groups, which setter verify reports;\n"
+                       "CMS reads none of this file.")
+      << YAML::BeginMap << YAML::Key << "tests" << YAML::Value << YAML::BeginMap;
+  for (std::size_t i = 0; i < set.tests.size(); ++i)
+    out << YAML::Key << YAML::DoubleQuoted << cms_codename(i) << YAML::Value << set.tests[i].shown();
+  out << YAML::EndMap << YAML::Key << "groups" << YAML::Value << YAML::BeginSeq << "samples";
+  for (const Subtask &s : set.placement.subtasks)
+    out << s.name;
+  out << YAML::EndSeq << YAML::EndMap;
+  return std::string(out.c_str()) + "\n";
+}
+
+// input/, output/ and check/: the tests by index, and the checker.
+std::string copy_files(const fs::path &root, const TestSet &set, const TaskInfo &info) {
   std::error_code failure;
   fs::create_directories(root / "input", failure);
   fs::create_directories(root / "output", failure);
-  for (std::size_t i = 0; i < tests.size(); ++i) {
-    const std::string index = std::to_string(i);
-    if (!fs::copy_file(tests[i].base + ".in", root / "input" / ("input" + index + ".txt"), failure) ||
-        !fs::copy_file(tests[i].base + ".total", root / "output" / ("output" + index + ".txt"), failure))
-      return tests[i].base + say(": cannot copy into the task folder", "：無法複製到任務資料夾");
+  for (std::size_t i = 0; i < set.tests.size(); ++i) {
+    const std::string index = std::to_string(i), base = set.tests[i].base;
+    if (!fs::copy_file(base + ".in", root / "input" / ("input" + index + ".txt"), failure) ||
+        !fs::copy_file(base + ".total", root / "output" / ("output" + index + ".txt"), failure))
+      return base + say(": cannot copy into the task folder", "：無法複製到任務資料夾");
   }
   fs::create_directories(root / "check", failure);
   if (!fs::copy_file(info.checker, root / "check" / "checker", failure))
@@ -121,20 +141,25 @@ std::string fill(const fs::path &root, const std::string &name, const std::vecto
   fs::permissions(root / "check" / "checker", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                                   fs::perms::others_read | fs::perms::others_exec,
                   failure);
-  if (!put_file(root / "task.yaml", task_yaml(name, tests, placement, info)) ||
+  return {};
+}
+
+std::string fill(const fs::path &root, const std::string &name, const TestSet &set, const TaskInfo &info) {
+  if (std::string error = copy_files(root, set, info); !error.empty())
+    return error;
+  if (!put_file(root / "task.yaml", task_yaml(name, set, info)) || !put_file(root / kCmsNamesFile, names_yaml(set)) ||
       !put_file(root / "sol" / "model.cpp", embedded("solutions/accepted/model.cpp")))
     return root.string() + say(": cannot write the task's files", "：無法寫入任務的檔案");
-  if (info.statement) {
-    fs::create_directories(root / "statement", failure);
-    const TestFiles &sample = tests.front();
-    std::string input, output;
-    if (!read_text_file(sample.base + ".in", input).empty() || !read_text_file(sample.base + ".ans", output).empty())
-      return sample.base + say(": cannot read the sample for the statement", "：無法讀取題目敘述要用的範例");
-    if (std::string error = write_statement_pdf(statement_latex(info.title, true, placement.subtasks), input, output, (root / "statement" / "statement.pdf").string());
-        !error.empty())
-      return error;
-  }
-  return {};
+  if (!info.statement)
+    return {};
+  std::error_code failure;
+  fs::create_directories(root / "statement", failure);
+  const SetTest &sample = set.tests.front();
+  std::string input, output;
+  if (!read_text_file(sample.base + ".in", input).empty() || !read_text_file(sample.base + ".ans", output).empty())
+    return sample.base + say(": cannot read the sample for the statement", "：無法讀取題目敘述要用的範例");
+  return write_statement_pdf(statement_latex(info.title, true, set.placement.subtasks), input, output,
+                             (root / "statement" / "statement.pdf").string());
 }
 
 } // namespace
@@ -153,16 +178,15 @@ std::string cms_task_ready(const std::string &out, const TaskInfo &info) {
   return {};
 }
 
-std::string write_cms_package(const std::vector<TestFiles> &tests, const Placement &placement, const std::string &out,
-                              const TaskInfo &info) {
+std::string write_cms_package(const TestSet &set, const std::string &out, const TaskInfo &info) {
   if (std::string error = cms_task_ready(out, info); !error.empty())
     return error;
-  for (const TestFiles &t : tests)
+  for (const SetTest &t : set.tests)
     if (!t.has_total)
-      return t.base + say(".in: no " + t.name + ".total beside it (the checker's answer file)",
-                          ".in：旁邊沒有 " + t.name + ".total（評測程式的答案檔）");
-  if (tests.front().folder != "sample" || tests.back().folder != "secret")
+      return t.base + say(".in: no .total beside it (the checker's answer file; setter solve DIR writes it)",
+                          ".in：旁邊沒有 .total（評測程式的答案檔；setter solve DIR 會寫出它）");
+  if (set.tests.front().folder != "sample" || set.tests.back().folder != "secret")
     return out + say(": the test set needs a sample and a secret test", "：測資集需要範例測資與秘密測資各至少一組");
   const std::string name = fs::path(out).lexically_normal().filename().string();
-  return write_folder(out, [&](const fs::path &root) { return fill(root, name, tests, placement, info); });
+  return write_folder(out, [&](const fs::path &root) { return fill(root, name, set, info); });
 }

@@ -1,10 +1,8 @@
 // A CMS task folder in the italy_yaml layout, from a test set.
 #pragma once
 #include <string>
-#include <vector>
 
-#include "setter/packaging/testset_files.h"
-#include "setter/testset/placement.h"
+#include "setter/testset/test_set.h"
 
 struct TaskInfo {
   std::string title = "Portal Plan";
@@ -20,13 +18,14 @@ struct TaskInfo {
 // checker, pdflatex when a statement is wanted. An empty string, or why not.
 std::string cms_task_ready(const std::string &out, const TaskInfo &info);
 
-// Writes the task folder for tests (checked already, each with a .total) into
-// out, whose last component is the task's name ([a-z0-9_]+): task.yaml, input/
-// and output/ (the least total, as the checker reads it), check/checker,
-// statement/statement.pdf and sol/. Samples come first, are public and score
-// nothing; each secret test is a GroupMin group of its own, worth its share of
-// 100 points, or, with subtasks in placement, each subtask a group of the tests
-// placed in it. The folder appears whole or not at all. Returns an empty string,
-// or what went wrong.
-std::string write_cms_package(const std::vector<TestFiles> &tests, const Placement &placement, const std::string &out,
-                              const TaskInfo &info);
+// Writes the task folder for set (checked already, each test with a .total)
+// into out, whose last component is the task's name ([a-z0-9_]+): task.yaml,
+// input/ and output/ (the least total, as the checker reads it), check/checker,
+// statement/statement.pdf, sol/, and the names file that maps codenames to the
+// set's test names and groups to subtask names. Samples come first, are public
+// and score nothing; each secret test is a GroupMin group of its own, worth its
+// share of 100 points, or, with subtasks, each subtask a group of the tests
+// placed in it, given as a regex of their codenames (which released CMS takes).
+// The folder appears whole or not at all. Returns an empty string, or what went
+// wrong.
+std::string write_cms_package(const TestSet &set, const std::string &out, const TaskInfo &info);

@@ -3,11 +3,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <system_error>
+#include <yaml-cpp/yaml.h>
 
 #include "setter/embedded/embedded.h"
-#include "setter/storage/folder.h"
+#include "setter/language/language.h"
 #include "setter/packaging/statement.h"
+#include "setter/storage/folder.h"
 #include "setter/testset/declared.h"
 #include "setter/validation/instance_file.h"
 
@@ -23,28 +26,42 @@ std::string build_script(const std::string &source) {
          source + "\n";
 }
 
-std::string yaml_quoted(const std::string &text) {
-  std::string out = "'";
-  for (char c : text)
-    out += c == '\'' ? std::string("''") : std::string(1, c);
-  return out + "'";
-}
+std::string yaml_text(const YAML::Emitter &out) { return std::string(out.c_str()) + "\n"; }
 
 std::string problem_yaml(const ProblemInfo &info, bool scoring) {
-  return "name: " + yaml_quoted(info.name) + "\nsource: " + yaml_quoted(info.source) +
-         "\nlicense: " + info.license + "\nrights_owner: " + yaml_quoted(info.rights_owner) + "\n" +
-         (scoring ? "# Scored by subtasks: each is a test group under data/secret, whose output\n"
-                    "# validator flags 'score P' make a plan score P, or 0.3 P when it is the cheapest\n"
-                    "# at its own t but not optimal; the group takes the least, the problem the sum.\n"
-                    "type: scoring\nvalidation: custom score\ngrading:\n  show_test_data_groups: true\n"
-                  : "# The output validator judges the plan; with a scoring problem, add\n"
-                    "#   validator_flags: score_multiplier\n"
-                    "# and a plan that is the cheapest at its own t, but not optimal, scores 0.3.\n"
-                    "validation: custom\n") +
-         (info.english ? "# Contestants and judges read the output validator's messages in English.\n"
-                         "validator_flags: lang en\n"
-                       : "") +
-         "limits:\n  memory: " + std::to_string(info.memory_mib) + "\n";
+  YAML::Emitter out;
+  out << YAML::BeginMap << YAML::Key << "name" << YAML::Value << info.name << YAML::Key << "source" << YAML::Value
+      << info.source << YAML::Key << "license" << YAML::Value << info.license << YAML::Key << "rights_owner"
+      << YAML::Value << info.rights_owner;
+  if (scoring)
+    out << YAML::Newline << YAML::Comment("Scored by subtasks: each is a test group under data/secret, whose grader\n"
+                         "scores its points times the least score of its tests (1, or 0.3 for a plan\n"
+                         "that is the cheapest at its own t but not optimal); the problem sums them.")
+        << YAML::Key << "type" << YAML::Value << "scoring" << YAML::Key << "validation" << YAML::Value
+        << "custom score" << YAML::Key << "grading" << YAML::Value << YAML::BeginMap << YAML::Key
+        << "show_test_data_groups" << YAML::Value << true << YAML::EndMap;
+  else
+    out << YAML::Newline << YAML::Comment("The output validator judges the plan; with a scoring problem, add\n"
+                         "validator_flags: score_multiplier, and a plan that is the cheapest at its own t,\n"
+                         "but not optimal, scores 0.3.")
+        << YAML::Key << "validation" << YAML::Value << "custom";
+  if (info.english)
+    out << YAML::Key << "validator_flags" << YAML::Value << "lang en";
+  out << YAML::Key << "limits" << YAML::Value << YAML::BeginMap << YAML::Key << "memory" << YAML::Value
+      << info.memory_mib << YAML::EndMap << YAML::EndMap;
+  return yaml_text(out);
+}
+
+// A testdata.yaml of keys and values, in order.
+std::string testdata_yaml(const std::vector<std::pair<std::string, std::string>> &entries, const std::string &comment) {
+  YAML::Emitter out;
+  if (!comment.empty())
+    out << YAML::Comment(comment);
+  out << YAML::BeginMap;
+  for (const auto &[key, value] : entries)
+    out << YAML::Key << key << YAML::Value << value;
+  out << YAML::EndMap;
+  return yaml_text(out);
 }
 
 // The test groups of a scoring package: the samples count for nothing, the
@@ -55,20 +72,27 @@ std::string problem_yaml(const ProblemInfo &info, bool scoring) {
 // others, and judged once.
 bool write_groups(const fs::path &root, const Placement &placement) {
   bool ok = put_file(root / "data" / "testdata.yaml",
-                     "# The secret group's score alone counts; every group is judged.\n"
-                     "on_reject: continue\ngrader_flags: ignore_sample accept_if_any_accepted\n"
-                     "output_validator_flags: score 1\n") &&
-            put_file(root / "data" / "sample" / "testdata.yaml", "on_reject: continue\ngrader_flags: first_error\n") &&
+                     testdata_yaml({{"on_reject", "continue"},
+                                    {"grader_flags", "ignore_sample accept_if_any_accepted"},
+                                    {"output_validator_flags", "score 1"}},
+                                   "The secret group's score alone counts; every group is judged.")) &&
+            put_file(root / "data" / "sample" / "testdata.yaml",
+                     testdata_yaml({{"on_reject", "continue"}, {"grader_flags", "first_error"}}, "")) &&
             put_file(root / "data" / "secret" / "testdata.yaml",
-                     "# A submission earning some subtask is accepted with the points it earns.\n"
-                     "on_reject: continue\ngrader_flags: sum accept_if_any_accepted\n") &&
+                     testdata_yaml({{"on_reject", "continue"}, {"grader_flags", "sum accept_if_any_accepted"}},
+                                   "A submission earning some subtask is accepted with the points it earns.")) &&
             put_file(root / "graders" / "portal_grader" / "kattis-grader.cpp", embedded("kattis-grader.cpp")) &&
             put_file(root / "graders" / "portal_grader" / "build", build_script("kattis-grader.cpp"), true);
-  for (const Subtask &s : placement.subtasks) {
-    const std::string points = plain_decimal(s.points);
-    ok = ok && put_file(root / "data" / "secret" / s.name / "testdata.yaml",
-                        "on_reject: break\ngrading: custom\ngrader_flags: points " + points + "\nrange: 0 " + points +
-                            "\ninput_validator_flags: '" + s.options + "'\n");
+  const std::vector<Subtask> &subtasks = placement.subtasks;
+  for (std::size_t s = 0; ok && s < subtasks.size(); ++s) {
+    const std::string points = plain_decimal(subtasks[s].points);
+    ok = put_file(root / "data" / "secret" / kattis_group_folder(s, subtasks.size(), subtasks[s].name) / "testdata.yaml",
+                  testdata_yaml({{"on_reject", "break"},
+                                 {"grading", "custom"},
+                                 {"grader_flags", "points " + points},
+                                 {"range", "0 " + points},
+                                 {"input_validator_flags", subtasks[s].options}},
+                                "Subtask " + subtasks[s].name + "."));
   }
   return ok;
 }
@@ -101,11 +125,66 @@ fs::path submission_folder(const std::string &name, const std::string &source, c
   return fs::path("partially_accepted") / relative.filename();
 }
 
-std::string fill(const fs::path &root, const std::vector<TestFiles> &tests, const Placement &placement,
-                 const ProblemInfo &info) {
+// The file name of a test in the package: its path in the set, '-' for '/'.
+std::string file_name(const SetTest &test) {
+  std::string name = test.name;
+  std::replace(name.begin(), name.end(), '/', '-');
+  return name;
+}
+
+// Why a test's file name will not do for Kattis (its characters, or another
+// test's name); an empty string when every name will.
+std::string unfit_names(const TestSet &set) {
+  std::set<std::string> taken;
+  for (const SetTest &t : set.tests) {
+    const std::string name = file_name(t);
+    const bool fit = !name.empty() && std::isalnum(static_cast<unsigned char>(name.front())) &&
+                     std::isalnum(static_cast<unsigned char>(name.back())) &&
+                     std::all_of(name.begin(), name.end(), [](char c) {
+                       return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.' || c == '-';
+                     });
+    if (!fit)
+      return t.base + say(".in: Kattis takes test names of letters, digits, '_', '.' and '-', beginning and ending "
+                          "with a letter or digit, not '" + name + "'",
+                          ".in：Kattis 的測資名稱只能由字母、數字、「_」、「.」與「-」組成，且頭尾須為字母或數字，「" + name +
+                              "」不符");
+    if (!taken.insert(t.folder + "/" + name).second)
+      return t.base + say(".in: its name in the package, " + name + ", is another test's too",
+                          ".in：它在題目包中的名稱 " + name + " 與另一組測資相同");
+  }
+  return {};
+}
+
+std::string fill_tests(const fs::path &root, const TestSet &set) {
   std::error_code failure;
+  const Placement &placement = set.placement;
+  for (std::size_t i = 0; i < set.tests.size(); ++i) {
+    const SetTest &test = set.tests[i];
+    std::vector<fs::path> folders;
+    if (test.folder == "sample" || placement.subtasks.empty())
+      folders.push_back(root / "data" / test.folder);
+    else // a test in several subtasks is in each of their groups
+      for (const std::size_t s : placement.members[i])
+        folders.push_back(root / "data" / "secret" /
+                          kattis_group_folder(s, placement.subtasks.size(), placement.subtasks[s].name));
+    const std::string name = file_name(test);
+    for (const fs::path &folder : folders) {
+      fs::create_directories(folder, failure);
+      for (const char *extension : {".in", ".ans", ".desc"})
+        if ((std::string(extension) != ".desc" || test.has_desc) &&
+            !place(test.base + extension, folder / (name + extension),
+                   folder == folders.front() ? fs::path() : folders.front() / (name + extension)))
+          return test.base + extension + say(": cannot copy into the package", "：無法複製到題目包");
+    }
+  }
+  return {};
+}
+
+std::string fill(const fs::path &root, const TestSet &set, const ProblemInfo &info) {
+  const Placement &placement = set.placement;
   const bool scoring = !placement.subtasks.empty();
-  const std::string statement = statement_latex(info.name, scoring, placement.subtasks);
+  const std::string statement =
+      statement_latex(info.name, scoring, placement.subtasks) + sample_explanation_latex(false);
   bool ok = put_file(root / "problem.yaml", problem_yaml(info, scoring)) &&
             put_file(root / ".timelimit", plain_decimal(info.time_limit) + "\n") &&
             put_file(root / "problem_statement" / "problem.en.tex", statement) &&
@@ -118,25 +197,8 @@ std::string fill(const fs::path &root, const std::vector<TestFiles> &tests, cons
       if (const fs::path folder = submission_folder(name, e->text, placement); !folder.empty())
         ok = put_file(root / "submissions" / folder, e->text);
   if (!ok || (scoring && !write_groups(root, placement)))
-    return root.string() + ": cannot write the package's files";
-  for (std::size_t i = 0; i < tests.size(); ++i) {
-    const TestFiles &test = tests[i];
-    std::vector<fs::path> folders;
-    if (test.folder == "sample" || !scoring)
-      folders.push_back(root / "data" / test.folder);
-    else // a test in several subtasks is in each of their groups
-      for (const std::string &s : placement.members[i])
-        folders.push_back(root / "data" / "secret" / s);
-    for (const fs::path &folder : folders) {
-      fs::create_directories(folder, failure);
-      for (const char *extension : {".in", ".ans", ".desc"})
-        if ((std::string(extension) != ".desc" || test.has_desc) &&
-            !place(test.base + extension, folder / (test.name + extension),
-                   folder == folders.front() ? fs::path() : folders.front() / (test.name + extension)))
-          return test.base + extension + ": cannot copy into the package";
-    }
-  }
-  return {};
+    return root.string() + say(": cannot write the package's files", "：無法寫入題目包的檔案");
+  return fill_tests(root, set);
 }
 
 } // namespace
@@ -144,13 +206,21 @@ std::string fill(const fs::path &root, const std::vector<TestFiles> &tests, cons
 std::string kattis_package_ready(const std::string &out) {
   const std::string short_name = fs::path(out).lexically_normal().filename().string();
   if (short_name.empty() || short_name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789") != std::string::npos)
-    return out + ": the folder's name is the problem's short name, and must be [a-z0-9]+";
+    return out + say(": the folder's name is the problem's short name, and must be [a-z0-9]+",
+                     "：資料夾名稱即題目的短名稱，只能由 [a-z0-9] 組成");
   return {};
 }
 
-std::string write_kattis_package(const std::vector<TestFiles> &tests, const Placement &placement, const std::string &out,
-                                 const ProblemInfo &info) {
+std::string kattis_group_folder(std::size_t subtask, std::size_t count, const std::string &name) {
+  std::string number = std::to_string(subtask + 1);
+  const std::size_t width = std::max<std::size_t>(2, std::to_string(count).size());
+  return std::string(width - number.size(), '0') + number + "-" + name;
+}
+
+std::string write_kattis_package(const TestSet &set, const std::string &out, const ProblemInfo &info) {
   if (std::string error = kattis_package_ready(out); !error.empty())
     return error;
-  return write_folder(out, [&](const fs::path &root) { return fill(root, tests, placement, info); });
+  if (std::string error = unfit_names(set); !error.empty())
+    return error;
+  return write_folder(out, [&](const fs::path &root) { return fill(root, set, info); });
 }

@@ -1,11 +1,8 @@
 // A Kattis problem package in the legacy format, from a test set.
 #pragma once
-#include <functional>
 #include <string>
-#include <vector>
 
-#include "setter/packaging/testset_files.h"
-#include "setter/testset/placement.h"
+#include "setter/testset/test_set.h"
 
 // What problem.yaml says of the problem.
 struct ProblemInfo {
@@ -21,12 +18,17 @@ struct ProblemInfo {
 // Whether out can name a package: an empty string, or why not.
 std::string kattis_package_ready(const std::string &out);
 
-// Writes the package for tests (checked already) into the folder out, whose last
-// component is the problem's short name: problem.yaml, the statement, data/, the
-// input and output validators as single sources with build scripts, and the
-// solutions under submissions/. With subtasks in placement, a scoring problem:
-// one test group per subtask under data/secret, each test in the group of every
-// subtask it is placed in. The folder appears whole or not at all. Returns an
-// empty string, or what went wrong.
-std::string write_kattis_package(const std::vector<TestFiles> &tests, const Placement &placement, const std::string &out,
-                                 const ProblemInfo &info);
+// The folder of data/secret that holds the subtask-th of count subtasks called
+// name: "01-t-zero", numbered so that the verifier lists groups in file order.
+std::string kattis_group_folder(std::size_t subtask, std::size_t count, const std::string &name);
+
+// Writes the package for set (checked already) into the folder out, whose last
+// component is the problem's short name: problem.yaml, .timelimit, the
+// statement, data/ (each test's .in, .ans and .desc, named by its path in the
+// set with '-' for '/'), the input and output validators as single sources with
+// build scripts, and the solutions under submissions/. With subtasks, a scoring
+// problem: one test group per subtask under data/secret, each test in the group
+// of every subtask it is placed in. The folder appears whole or not at all.
+// Returns an empty string, or what went wrong (a test whose name Kattis cannot
+// take too).
+std::string write_kattis_package(const TestSet &set, const std::string &out, const ProblemInfo &info);

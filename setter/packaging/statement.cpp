@@ -24,7 +24,9 @@ std::string constraints(const Bounds &b) {
                                             : "$" + plain_decimal(range.low) + " \\le " + r.symbol + " \\le " +
                                                   plain_decimal(range.high) + "$");
   }
-  if (b.most_decimals != whole.most_decimals)
+  if (b.most_decimals == 0)
+    parts.push_back("$X$, $c_i$ and $r_i$ are integers");
+  else if (b.most_decimals != whole.most_decimals)
     parts.push_back("at most " + std::to_string(b.most_decimals) + " digits after the decimal point");
   if (b.distinct_pairs)
     parts.push_back("no two portals join the same pair of islands");
@@ -36,16 +38,19 @@ std::string constraints(const Bounds &b) {
   return text.empty() ? "no further constraints" : text;
 }
 
+// The table of subtasks, kept on one page with its heading: a minipage never
+// breaks, and a heading never ends a page.
 std::string subtask_table(const std::vector<Subtask> &subtasks) {
   std::string rows;
   for (std::size_t i = 0; i < subtasks.size(); ++i)
-    rows += std::to_string(i + 1) + " & " + plain_decimal(subtasks[i].points) + " & " + constraints(subtasks[i].bounds) +
-            " \\\\\n";
-  return "\n\\section*{Subtasks}\n\n"
+    rows += std::to_string(i + 1) + " & \\texttt{" + subtasks[i].name + "} & " + plain_decimal(subtasks[i].points) +
+            " & " + constraints(subtasks[i].bounds) + " \\\\\n";
+  return "\n\\section*{Subtasks}\n\n\\noindent\\begin{minipage}{\\linewidth}\n"
          "The tests are divided into subtasks. A subtask is worth its points times the least\n"
          "share that your plans earn on its tests. A test may belong to several subtasks.\n\n"
-         "\\begin{tabular}{|r|r|p{0.7\\textwidth}|}\n\\hline\nSubtask & Points & Constraints \\\\\n\\hline\n" +
-         rows + "\\hline\n\\end{tabular}\n";
+         "\\medskip\n\\noindent\\begin{tabular}{|r|l|r|p{0.5\\linewidth}|}\n\\hline\n"
+         "Subtask & Name & Points & Constraints \\\\\n\\hline\n" +
+         rows + "\\hline\n\\end{tabular}\n\\end{minipage}\n";
 }
 
 } // namespace
@@ -55,4 +60,9 @@ std::string statement_latex(const std::string &title, bool partial_scores, const
   return "\\problemname{" + title + "}" + body.substr(body.find('\n')) +
          (partial_scores ? "\n" + embedded("scoring.tex") : std::string()) +
          (subtasks.empty() ? std::string() : subtask_table(subtasks));
+}
+
+std::string sample_explanation_latex(bool after_sample) {
+  return std::string("\n\\section*{") + (after_sample ? "Explanation of the sample" : "Explanation of the sample below") +
+         "}\n\n" + embedded("sample_explanation.tex");
 }

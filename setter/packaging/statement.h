@@ -5,8 +5,14 @@
 
 #include "setter/testset/subtask_file.h"
 
-// The statement for a problem called title: \problemname{title}, the problem, its
-// input and output and the sample's explanation, then, when partial_scores, how
-// a test is scored (1, 0.3 or 0 of its share), and a table of the subtasks when
-// there are some.
-std::string statement_latex(const std::string &title, bool partial_scores, const std::vector<Subtask> &subtasks = {});
+// The statement for a problem called title: \problemname{title}, the problem,
+// its input and output, then, when partial_scores, how a test is scored (1, 0.3
+// or 0 of its share), and a table of the subtasks when there are some: each
+// one's number, name, points and constraints, in the subtask file's order, on
+// one page.
+std::string statement_latex(const std::string &title, bool partial_scores, const std::vector<Subtask> &subtasks);
+
+// The section that explains the sample, headed for where it stands: after the
+// sample (a statement that shows it), or before it (a Kattis statement, whose
+// class shows the sample at the end).
+std::string sample_explanation_latex(bool after_sample);

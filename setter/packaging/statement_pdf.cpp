@@ -7,6 +7,7 @@
 
 #include "setter/language/language.h"
 #include "setter/storage/folder.h"
+#include "setter/packaging/statement.h"
 #include "setter/running/programs.h"
 
 namespace fs = std::filesystem;
@@ -24,7 +25,7 @@ std::string write_statement_pdf(const std::string &statement, const std::string 
                           "\\newcommand{\\problemname}[1]{\\section*{#1}}\n\\begin{document}\n" + statement +
                           "\n\\section*{Sample}\n\\subsection*{Input}\n\\begin{verbatim}\n" + sample_input +
                           "\\end{verbatim}\n\\subsection*{Output}\n\\begin{verbatim}\n" + sample_output +
-                          "\\end{verbatim}\n\\end{document}\n";
+                          "\\end{verbatim}\n" + sample_explanation_latex(true) + "\\end{document}\n";
   std::string work = (fs::temp_directory_path() / "setter_statement_XXXXXX").string();
   if (!mkdtemp(work.data()))
     return say("cannot make a folder for pdflatex", "無法為 pdflatex 建立資料夾");

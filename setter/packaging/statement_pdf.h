@@ -2,8 +2,8 @@
 #pragma once
 #include <string>
 
-// Compiles the statement's LaTeX (see statement.h), with the example's input and
-// output shown, into a PDF at pdf, with pdflatex. Returns an empty string, or
+// Compiles the statement's LaTeX (see statement.h), then the example's input and
+// output and their explanation, into a PDF at pdf, with pdflatex. Returns an empty string, or
 // what went wrong (pdflatex missing, or its error).
 std::string write_statement_pdf(const std::string &statement, const std::string &sample_input,
                                 const std::string &sample_output, const std::string &pdf);

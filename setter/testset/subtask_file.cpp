@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "setter/language/language.h"
+#include "setter/testset/feasibility.h"
 #include "setter/validation/statement_bounds.h"
 #include "setter/validation/bounds_options.h"
 #include "setter/validation/instance_file.h"
@@ -27,6 +28,34 @@ std::string beyond_statement(const Range &range, const Range &statement) {
                     bound = plain_decimal(statement.low) + ".." + plain_decimal(statement.high);
   return say(std::string(range.option) + " " + given + " reaches beyond the statement's " + bound,
              std::string(range.option) + " " + given + " 超出題目的範圍 " + bound);
+}
+
+// Reads a line's bound options into s, within the statement's; the defects, each
+// "at" and a line, or "" when some instance keeps the bounds.
+std::string line_bounds(const std::vector<std::string> &fields, const std::string &at, Subtask &s) {
+  std::string errors;
+  const Bounds statement = statement_bounds();
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    std::string why = say("'" + fields[i] + "' states no bound", "「" + fields[i] + "」不是範圍選項");
+    if (take_bound_option(fields, i, s.bounds, why) != BoundOption::taken) {
+      errors += at + why + "\n";
+      break;
+    }
+  }
+  for (const auto &[range, bound] : {std::pair{s.bounds.n, statement.n}, {s.bounds.m, statement.m},
+                                     {s.bounds.t, statement.t}, {s.bounds.x, statement.x},
+                                     {s.bounds.ec, statement.ec}, {s.bounds.er, statement.er}})
+    if (const std::string why = beyond_statement(range, bound); !why.empty())
+      errors += at + why + "\n";
+  if (s.bounds.most_decimals > statement.most_decimals)
+    errors += at + say("--decimals " + std::to_string(s.bounds.most_decimals) + " allows more than the statement's " +
+                           std::to_string(statement.most_decimals) + "\n",
+                       "--decimals " + std::to_string(s.bounds.most_decimals) + " 超過題目允許的 " +
+                           std::to_string(statement.most_decimals) + "\n");
+  s.options = bound_options(s.bounds, statement);
+  if (const std::string why = why_no_instance(s.bounds); !why.empty() && errors.empty())
+    errors += at + say("subtask " + s.name + " can hold no test: ", "子任務 " + s.name + " 不可能有任何測資：") + why + "\n";
+  return errors;
 }
 
 } // namespace
@@ -62,25 +91,7 @@ std::string parse_subtasks(std::string_view text, const std::string &file, std::
       continue;
     }
     fields.erase(fields.begin(), fields.begin() + 2);
-    const Bounds statement = statement_bounds();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-      std::string why = say("'" + fields[i] + "' states no bound", "「" + fields[i] + "」不是範圍選項");
-      if (take_bound_option(fields, i, s.bounds, why) != BoundOption::taken) {
-        errors += at + why + "\n";
-        break;
-      }
-    }
-    for (const auto &[range, bound] : {std::pair{s.bounds.n, statement.n}, {s.bounds.m, statement.m},
-                                       {s.bounds.t, statement.t}, {s.bounds.x, statement.x},
-                                       {s.bounds.ec, statement.ec}, {s.bounds.er, statement.er}})
-      if (const std::string why = beyond_statement(range, bound); !why.empty())
-        errors += at + why + "\n";
-    if (s.bounds.most_decimals > statement.most_decimals)
-      errors += at + say("--decimals " + std::to_string(s.bounds.most_decimals) + " allows more than the statement's " +
-                             std::to_string(statement.most_decimals) + "\n",
-                         "--decimals " + std::to_string(s.bounds.most_decimals) + " 超過題目允許的 " +
-                             std::to_string(statement.most_decimals) + "\n");
-    s.options = bound_options(s.bounds, statement);
+    errors += line_bounds(fields, at, s);
     total += s.points;
     subtasks.push_back(s);
   }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "setter/testset/writing.h"
+#include "setter/testset/default_tests.h"
 #include "setter/testset/subtask_file.h"
 
 // The generator arguments of the subtask's tests, named "SUBTASK-NN-what". For a

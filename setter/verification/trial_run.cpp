@@ -23,6 +23,12 @@
 
 namespace {
 
+std::string seconds(double s) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f s", s);
+  return text;
+}
+
 using Clock = std::chrono::steady_clock;
 
 // The resident memory of pid now, in KiB; 0 when it cannot be read.
@@ -124,27 +130,52 @@ TrialRun run_trial(const Program &program, const Trial &trial, const Limits &lim
   struct stat written {};
   // Past the limit, whichever process of the program wrote it.
   const bool too_much_output = stat(output.c_str(), &written) == 0 && written.st_size > limits.output_bytes;
-  if (out_of_memory || run.peak_kib > limits.memory_kib) {
-    run.verdict = Verdict::memory_limit;
-  } else if (out_of_time || run.cpu > limits.time || signal == SIGXCPU) {
-    run.verdict = Verdict::time_limit;
-    run.killed = out_of_time;
-    run.past_margin = out_of_time || signal == SIGXCPU || run.cpu > limits.time * limits.margin;
-  } else if (signal == SIGXFSZ || too_much_output) {
-    run.verdict = Verdict::output_limit;
+  // The verdict without a time limit; only a clean exit's output is judged.
+  Verdict untimed = Verdict::accepted;
+  if (signal == SIGXFSZ || too_much_output) {
+    untimed = Verdict::output_limit;
   } else if (signal != 0 || WEXITSTATUS(status) != 0) {
-    run.verdict = Verdict::run_time_error;
+    untimed = Verdict::run_time_error;
     run.by_signal = signal != 0;
     run.status = signal != 0 ? signal : WEXITSTATUS(status);
-  } else {
+  } else if (!out_of_time) {
     run.outcome = judge_in_process(trial.input, trial.answer, output, trial.forms);
-    run.verdict = run.outcome.failed                   ? Verdict::judge_error
-                  : run.outcome.code == OPTIMAL        ? Verdict::accepted
-                  : run.outcome.code == CHEAPEST_AT_T ? Verdict::partial
-                                                       : Verdict::wrong_answer;
+    untimed = run.outcome.failed                   ? Verdict::judge_error
+              : run.outcome.code == OPTIMAL        ? Verdict::accepted
+              : run.outcome.code == CHEAPEST_AT_T ? Verdict::partial
+                                                   : Verdict::wrong_answer;
   }
+  const bool over_time = out_of_time || run.cpu > limits.time || signal == SIGXCPU;
+  run.killed = out_of_time;
+  run.past_margin = out_of_time || signal == SIGXCPU || run.cpu > limits.time * limits.margin;
+  const bool out_of_memory_anyway = out_of_memory || run.peak_kib > limits.memory_kib;
+  run.verdict = out_of_memory_anyway ? Verdict::memory_limit : over_time ? Verdict::time_limit : untimed;
+  run.at_margin = out_of_memory_anyway ? Verdict::memory_limit : run.past_margin ? Verdict::time_limit : untimed;
   std::remove(output.c_str());
   return run;
+}
+
+std::string why_not_accepted(const TrialRun &run, const Limits &limits) {
+  switch (run.verdict) {
+  case Verdict::partial:
+  case Verdict::wrong_answer:
+    return verdict_text(run) + ": " + text_of(*run.outcome.message);
+  case Verdict::judge_error:
+    return verdict_text(run) + ": " + run.outcome.failure;
+  case Verdict::time_limit: {
+    const std::string cpu = seconds(run.cpu), margin = seconds(limits.time * limits.margin);
+    return verdict_text(run) + " (" +
+           (run.killed ? say(cpu + " CPU, killed at " + margin + " on the wall clock",
+                             "CPU " + cpu + "，於實際時間 " + margin + " 時終止")
+            : run.past_margin ? say(cpu + " CPU, past " + margin, "CPU " + cpu + "，超過 " + margin)
+                              : say(cpu + " CPU, within the margin " + margin, "CPU " + cpu + "，未超過寬限 " + margin)) +
+           ")";
+  }
+  case Verdict::memory_limit:
+    return verdict_text(run) + " (" + memory_text(run.peak_kib, run.below) + ")";
+  default:
+    return verdict_text(run);
+  }
 }
 
 std::string memory_text(std::int64_t kib, bool below) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "judge/outcome.h"
-#include "setter/packaging/testset_files.h"
+#include "setter/packaging/package_view.h"
 #include "setter/verification/program.h"
 
 struct Limits {
@@ -29,6 +29,7 @@ enum class Verdict {
 
 struct TrialRun {
   Verdict verdict = Verdict::accepted;
+  Verdict at_margin = Verdict::accepted; // the verdict were the limit time * margin: the output judged within it
   double cpu = 0, wall = 0;  // seconds
   std::int64_t peak_kib = 0; // the program's peak resident memory, or a bound on it when below
   bool below = false;        // the peak is no more than the memory it was forked with, which the kernel counts
@@ -49,6 +50,10 @@ TrialRun run_trial(const Program &program, const Trial &trial, const Limits &lim
 // The verdict in judges' words, in the language of reports; run-time errors
 // with the exit status or the signal.
 std::string verdict_text(const TrialRun &run);
+
+// Why a run did not score 1, in a few words: its verdict, with the checker's
+// message, the judge's failure, the time or the memory that decided it.
+std::string why_not_accepted(const TrialRun &run, const Limits &limits);
 
 // A peak of memory in MiB, "<= " before it when it is only a bound.
 std::string memory_text(std::int64_t kib, bool below);
