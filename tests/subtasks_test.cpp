@@ -64,6 +64,35 @@ TEST(SubtaskFile, TheExampleAndEveryDefectAtItsLine) {
   }
 }
 
+// A subtask that no valid instance keeps would hold no test and give every
+// program its points: it is refused when the file is read, by name.
+TEST(SubtaskFile, ASubtaskNoInstanceCanKeepIsRefused) {
+  set_language(Language::english);
+  std::vector<Subtask> subtasks;
+  const struct {
+    const char *line, *why;
+  } impossible[] = {
+      {"--n 2..2 --m 0..0", "N = 2 islands need at least 1 portals to be joined, but --m allows at most 0"},
+      {"--n 5..9 --m 1..3", "N = 5 islands need at least 4 portals to be joined, but --m allows at most 3"},
+      {"--x 0.5..0.7 --decimals 0", "--x 0.5..0.7 holds no number with at most 0 digits after the point"},
+      {"--n 2..5 --ec 0.2..0.4 --decimals 0", "no portal can be written: --ec 0.2..0.4 or --er -1000..1000 holds no number"},
+      {"--n 3..3 --m 4..4 --distinct-pairs --no-loops", "no N in 3..3 has room for M in 4..4 portals on distinct pairs without loops"},
+      {"--n 1..1 --m 1..5 --no-loops", "no N in 1..1 has room for M in 1..5 portals without loops"},
+  };
+  for (const auto &c : impossible) {
+    SCOPED_TRACE(c.line);
+    const std::string errors = parse_subtasks("90 all\n10 odd " + std::string(c.line) + "\n", "f", subtasks);
+    EXPECT_EQ(errors.rfind("f:2: subtask odd can hold no test: ", 0), 0u) << errors;
+    EXPECT_NE(errors.find(c.why), std::string::npos) << errors;
+  }
+  for (const char *possible : {"--n 1..1 --m 0..0 --ec 0.2..0.4 --decimals 0", "--n 2..2 --m 1..1",
+                               "--n 3..3 --m 6..6 --distinct-pairs", "--n 3..3 --m 3..3 --distinct-pairs --no-loops",
+                               "--x 0.5..1.5 --decimals 0"}) {
+    SCOPED_TRACE(possible);
+    EXPECT_EQ(parse_subtasks("90 all\n10 fine " + std::string(possible) + "\n", "f", subtasks), "");
+  }
+}
+
 TEST(SubtaskFile, MembershipByBounds) {
   set_language(Language::english);
   std::vector<Subtask> subtasks;
@@ -297,6 +326,129 @@ TEST(SubtaskTests, VerifyScoresEachSubtaskAgainstWhatIsDeclared) {
   r = run_setter("en", {"verify", m.set, SOLUTIONS_SOURCE_DIR "/wrong_answer/always_zero.cpp"});
   EXPECT_EQ(r.status, 0) << r.out << r.err;
   EXPECT_NE(r.out.find("t-zero (t-zero)"), std::string::npos) << r.out;
+}
+
+// The CMS statement: the subtasks by name, their table on one page with its
+// heading, and the sample's explanation after the sample.
+TEST(SubtaskTests, TheCmsStatementAsContestantsReadIt) {
+#ifdef CHECKER_SANITIZED
+  GTEST_SKIP() << "the checker of a sanitized build is linked dynamically: no CMS checker";
+#endif
+  if (std::system("command -v pdflatex > /dev/null 2>&1 && command -v pdftotext > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "no pdflatex or pdftotext here";
+  const std::string out = fresh_dir() + "portalplan";
+  Ran r = run_setter("en", {"package", "cms", made().set, out, "--time-limit", "1"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string text_file = fresh_dir() + "statement.txt";
+  ASSERT_EQ(std::system(("pdftotext " + out + "/statement/statement.pdf " + text_file).c_str()), 0);
+  const std::string text = text_of(text_file);
+  const std::size_t heading = text.find("Subtasks"), last_row = text.find("small", heading),
+                    sample = text.find("Sample"), explanation = text.find("Explanation of the sample");
+  ASSERT_NE(heading, std::string::npos) << text;
+  ASSERT_NE(last_row, std::string::npos) << text;
+  EXPECT_NE(text.find("t-zero"), std::string::npos);
+  EXPECT_EQ(text.substr(heading, last_row - heading).find('\f'), std::string::npos) << "the table breaks across a page";
+  EXPECT_LT(sample, explanation);
+}
+
+// A copy of the made set, for a test that changes it.
+std::string copy_of_made() {
+  const std::string set = fresh_dir() + "copy";
+  fs::copy(made().set, set, fs::copy_options::recursive);
+  return set;
+}
+
+// A test added by hand, in a folder of its own and without a .desc, is placed
+// by its bounds like any other: in every group its bounds allow, in every
+// package, and verify names it.
+TEST(SubtaskTests, AHandMadeTestIsPlacedByItsBounds) {
+  const std::string set = copy_of_made();
+  fs::create_directories(set + "/secret/hand");
+  // T = 0, N = 5, M = 5: in t-zero and small alike.
+  std::ofstream(set + "/secret/hand/zz.in") << "5 5 0 1\n0 1 7 1\n1 2 -3 0\n2 3 5 2\n3 4 9 -1\n4 0 2 1\n";
+  Ran r = run_setter("en", {"solve", set});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("secret/hand/zz: by its bounds in subtasks t-zero small\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("measured on other tests: the tests have changed since; measuring it\n"), std::string::npos);
+  const std::string kattis = fresh_dir() + "portalplan";
+  r = run_setter("en", {"package", "kattis", set, kattis});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::is_regular_file(kattis + "/data/secret/01-t-zero/hand-zz.in"));
+  EXPECT_TRUE(fs::is_symlink(kattis + "/data/secret/02-small/hand-zz.in"));
+#ifndef CHECKER_SANITIZED
+  const std::string cms = fresh_dir() + "portalplan";
+  r = run_setter("en", {"package", "cms", set, cms, "--no-statement"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const YAML::Node names = YAML::LoadFile(cms + "/tests.yaml")["tests"];
+  std::string code;
+  for (const auto &test : names)
+    if (test.second.as<std::string>() == "secret/hand/zz")
+      code = test.first.as<std::string>();
+  ASSERT_NE(code, "");
+  for (const auto &group : YAML::LoadFile(cms + "/task.yaml")["score_type_parameters"]) {
+    const std::regex tests(group[1].as<std::string>());
+    // Both subtasks' regexes match it, and the samples' does not.
+    EXPECT_EQ(std::regex_search(code, tests, std::regex_constants::match_continuous), group[0].as<double>() > 0);
+  }
+  // verify names CMS's tests and groups by the set's names.
+  r = run_setter("en", {"verify", cms, SOLUTIONS_DIR "/always_zero", "--earns", "t-zero"});
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("t-zero(40)"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("sample/1 [000]: 0.3: "), std::string::npos) << r.out;
+#endif
+}
+
+// A .desc that places a test elsewhere than its bounds do, and a subtask that
+// holds no test, are refused by name wherever the set is read.
+TEST(SubtaskTests, AnEmptySubtaskIsRefusedEverywhere) {
+  const std::string set = copy_of_made();
+  std::ofstream(set + "/subtasks.txt", std::ios::app) << "0 ghost --n 200..300 --m 199..400\n";
+  for (const std::vector<std::string> &command :
+       {std::vector<std::string>{"package", "kattis", set, fresh_dir() + "portalplan"},
+        {"verify", set, SOLUTIONS_DIR "/model"},
+        {"solve", set}}) {
+    SCOPED_TRACE(command[0]);
+    Ran r = run_setter("en", command);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("subtask ghost holds no test: no secret test keeps its bounds (--n 200..300 --m 199..400)"),
+              std::string::npos)
+        << r.err;
+  }
+  // testset refuses it too, and writes nothing.
+  const std::string file = temp_file("100 all\n0 impossible --n 2..2 --m 0..0\n"), out = fresh_dir() + "set";
+  Ran r = run_setter("en", {"testset", out, "--subtasks", file});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(file + ":2: subtask impossible can hold no test: N = 2 islands need at least 1 portals"),
+            std::string::npos)
+      << r.err;
+  EXPECT_FALSE(fs::exists(out));
+}
+
+// In a Kattis scoring package the folders mean what the verifier makes of
+// them: a partial program filed as too slow gets AC there, and verify says so.
+TEST(SubtaskTests, VerifyHoldsKattisFoldersToTheVerifiersGrading) {
+  const std::string kattis = fresh_dir() + "portalplan";
+  ASSERT_EQ(run_setter("en", {"package", "kattis", made().set, kattis, "--time-limit", "1"}).status, 0);
+  fs::create_directories(kattis + "/submissions/time_limit_exceeded");
+  fs::rename(kattis + "/submissions/partially_accepted/always_zero.cpp",
+             kattis + "/submissions/time_limit_exceeded/always_zero.cpp");
+  for (const auto &entry : fs::directory_iterator(kattis + "/submissions/partially_accepted"))
+    fs::remove(entry.path()); // the rest are slow: not needed to make the point
+  Ran r = run_setter("en", {"verify", kattis});
+  EXPECT_EQ(r.status, 1) << r.out;
+  EXPECT_NE(r.out.find("the Kattis verifier: AC (100)\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("the Kattis verifier: AC (58), and it complains: TLE submission got AC (58)\n"),
+            std::string::npos)
+      << r.out;
+  fs::rename(kattis + "/submissions/time_limit_exceeded/always_zero.cpp",
+             kattis + "/submissions/partially_accepted/always_zero.cpp");
+  r = run_setter("en", {"verify", kattis});
+  EXPECT_EQ(r.status, 0) << r.out;
+  // Filed as accepted, it falls short of full score, which the verifier warns of.
+  fs::rename(kattis + "/submissions/partially_accepted/always_zero.cpp", kattis + "/submissions/accepted/zero.cpp");
+  r = run_setter("en", {"verify", kattis});
+  EXPECT_EQ(r.status, 1) << r.out;
+  EXPECT_NE(r.out.find("it complains: AC submission did not attain full score (AC (58))"), std::string::npos) << r.out;
 }
 
 } // namespace

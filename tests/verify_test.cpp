@@ -263,6 +263,20 @@ TEST(Verify, APackagesOwnSubmissions) {
   EXPECT_NE(r.out.find("NOT AS EXPECTED"), std::string::npos) << r.out;
 }
 
+// Points print as a judge shows them: 0.3 of 12 is 3.6, not 3.5999999999999996.
+TEST(Verify, PointsPrintRounded) {
+  const std::string set = small_set();
+  std::ofstream(set + "subtasks.txt") << "12 tiny --n 1..4\n88 all\n";
+  Ran r = run_setter("en", {"verify", set, kAlwaysZero, "--time-limit", "1"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  std::istringstream row(r.out.substr(r.out.rfind(kAlwaysZero)));
+  std::string program, tiny, all, total;
+  row >> program >> tiny >> all >> total;
+  EXPECT_EQ(tiny, "3.6") << r.out;
+  EXPECT_EQ(all, "26.4") << r.out;
+  EXPECT_EQ(total, "30") << r.out;
+}
+
 TEST(Verify, BrokenCalls) {
   const std::string set = small_set();
   const struct {

@@ -68,14 +68,25 @@ peak memory, and the first test below 1 with why; --runs adds a line per run.
 Progress shows on standard error. SIGINT, SIGTERM or SIGHUP end every program
 verify started, and all they started, before verify ends.
 
-With subtasks (a test set's subtasks.txt, a Kattis scoring package's groups,
-a CMS task's GroupMin groups), every program is scored on each subtask: its
-points times the least score of its tests (1, 0.3, or 0 for any other verdict),
-a test left out once every subtask it is in has a test scored 0; a second table
-gives the points per subtask and the total. Programs after --earns NAMES must
-earn in full exactly the subtasks named (comma-separated; "none" for none),
-whatever their verdicts; without --earns, a source's own line
-"// Earns: NAME..." declares them.
+With subtasks (a test set's subtasks.txt, each secret test in every subtask
+whose bounds it keeps; a Kattis scoring package's groups; a CMS task's Group
+score type, its tests and groups named by the tests.yaml that setter writes
+beside it), every program is scored on each subtask: its points times the
+least score of its tests (1, 0.3, or 0 for any other verdict), a test left out
+once every subtask it is in has a test rejected; a second table gives the
+points per subtask and the total, rounded to the CMS task's score precision
+(elsewhere to two decimals). Programs after --earns NAMES must earn in full
+exactly the subtasks named (comma-separated; "none" for none), whatever their
+verdicts; without --earns, a source's own line "// Earns: NAME..." declares
+them. A name that is no subtask's, or a subtask that holds no test, is an
+error that names it.
+
+In a Kattis scoring package the submissions/ folders mean what the Kattis
+verifier makes of them: each group graded by the package's grader, the secret
+group accepted when any group is, and the program's folder (accepted,
+partially_accepted, wrong_answer, time_limit_exceeded, run_time_error) held to
+that result as the verifier holds it; where the verifier would complain ("TLE
+submission got AC (12)"), verify says so under the program's row and fails.
 
 Exit status 0 when every expectation holds, 1 when one does not (or a source
 does not compile, or the test set itself makes the checker fail), 2 for a usage
