@@ -177,6 +177,133 @@ TEST(Verify, HostileProgramsGetTheirVerdictAndLeaveNothingBehind) {
   }
 }
 
+// What the run helper can hold runs in here, as it says.
+std::string isolation() {
+  return run_program(fs::path(kSetter).parent_path().string() + "/setter-run", {"--probe"}).out;
+}
+
+// A C++ source of a program, in a file of its own.
+std::string source(const std::string &body, const std::string &mark = "prog") {
+  const std::string path = fresh_dir() + mark + ".cpp";
+  std::ofstream(path) << "#include <cstdio>\n#include <cstdlib>\n#include <cstring>\n#include <dirent.h>\n"
+                         "#include <unistd.h>\n#include <sys/wait.h>\nint main() {\n"
+                      << body << "\n}\n";
+  return path;
+}
+
+// A program runs as in a judge's sandbox: only its own three descriptors, its
+// own memory (none of verify's), the memory and the processes of its whole
+// tree held to the limits, and nothing left behind.
+TEST(Verify, RunsAsAJudgesSandbox) {
+  const std::string set = small_set(), listing = fresh_dir() + "descriptors";
+  // The descriptors it holds, but for the one its listing opens.
+  Ran r = run_setter("en", {"verify", set, "--time-limit", "1",
+                            source("DIR *d = opendir(\"/proc/self/fd\"); FILE *f = std::fopen(\"" + listing +
+                                   "\", \"w\");\n  for (dirent *e; (e = readdir(d));)\n"
+                                   "    if (e->d_name[0] != '.' && std::atoi(e->d_name) != dirfd(d)) "
+                                   "std::fprintf(fileno(f) == std::atoi(e->d_name) ? stderr : f, \"%s\\n\", e->d_name);\n"
+                                   "  std::fclose(f);\n  std::puts(\"0 0\");")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(bytes_of(listing), "0\n1\n2\n");
+  // Four children of 100 MiB each: the tree passes 256 MiB, though no process does.
+  r = run_setter("en", {"verify", set, "--time-limit", "2", "--memory-limit", "256",
+                        source("for (int i = 0; i < 4; ++i)\n    if (fork() == 0) {\n"
+                               "      char *p = static_cast<char *>(std::malloc(100 << 20));\n"
+                               "      std::memset(p, 1, 100 << 20);\n      sleep(10);\n      return p[7];\n    }\n"
+                               "  while (wait(nullptr) > 0) {}\n  std::puts(\"0 0\");")});
+  EXPECT_NE(r.out.find("sample/1: memory limit exceeded"), std::string::npos) << r.out << r.err;
+  // 500 sleeping children: at most the cap of them, all gone at the end.
+  const std::string sleeper = sleep_mark(4);
+  r = run_setter("en", {"verify", set, "--time-limit", "0.5", "--process-limit", "20", "--runs",
+                        source("for (int i = 0; i < 500; ++i)\n    if (fork() == 0) {\n"
+                               "      execlp(\"sleep\", \"" + sleeper + "\", \"1000\", nullptr);\n      _exit(1);\n    }\n"
+                               "  pause();")});
+  EXPECT_NE(r.out.find("sample/1: time limit exceeded"), std::string::npos) << r.out << r.err;
+  EXPECT_FALSE(running(sleeper));
+  if (isolation().find("pids") != std::string::npos) {
+    const std::size_t most = r.out.find(" processes at most");
+    ASSERT_NE(most, std::string::npos) << r.out;
+    EXPECT_LE(std::stoi(r.out.substr(r.out.rfind(' ', most - 1) + 1)), 20) << r.out;
+  }
+}
+
+// verify's own memory is not a program's: after judging a large test in its
+// own process, a small shell script is not charged for it.
+TEST(Verify, AProgramIsNotChargedVerifysMemory) {
+  const std::string set = small_set();
+  Ran large = run_setter("en", {"generate", "random", "--n", "262144", "--m", "262144", "--seed", "9"});
+  ASSERT_EQ(large.status, 0);
+  std::ofstream(set + "sample/1.in") << large.out;
+  ASSERT_EQ(run_setter("en", {"solve", set + "sample/1.in", "--plan", set + "sample/1.ans"}).status, 0);
+  fs::remove(set + "sample/1.total");
+  const std::string cat = script("exec cat " + set + "secret/a.ans");
+  Ran r = run_setter("en", {"verify", set, cat, "--time-limit", "1", "--memory-limit", "12"});
+  // Wrong on the large sample and on the one-island test, right on the example: never out of memory.
+  EXPECT_EQ(counts_of(row_of(r.out, cat), "-"), (std::vector<int>{1, 0, 2, 0, 0, 0, 0})) << r.out << r.err;
+}
+
+// kill -9 of verify while a program and its setsid grandchild loop: the
+// namespace's init dies with the helper, and the kernel ends everything in it;
+// the janitor removes the work folder.
+TEST(Verify, NothingOutlivesAKillOfVerify) {
+  if (isolation().find("pid-namespace") == std::string::npos)
+    GTEST_SKIP() << "no PID namespace here: an escaped process could outlive a kill -9";
+  const std::string set = small_set(), temporary = fresh_dir();
+  const std::string looper = "looper9_" + std::to_string(getpid()), child = sleep_mark(9);
+  const std::string program = script("setsid sh -c '" + child + "' &\nwhile :; do :; done", looper);
+  const std::vector<std::string> args = {kSetter, "verify", set, program, "--time-limit", "100"};
+  std::vector<char *> argv;
+  for (const std::string &a : args)
+    argv.push_back(const_cast<char *>(a.c_str()));
+  argv.push_back(nullptr);
+  const std::string tmpdir = "TMPDIR=" + temporary;
+  std::vector<char *> environment = {const_cast<char *>(tmpdir.c_str()), nullptr};
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
+  pid_t pid;
+  ASSERT_EQ(posix_spawn(&pid, kSetter.c_str(), &files, nullptr, argv.data(), environment.data()), 0);
+  posix_spawn_file_actions_destroy(&files);
+  for (int i = 0; i < 1000 && !(running(looper) && running(child)); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  ASSERT_TRUE(running(looper));
+  EXPECT_FALSE(fs::is_empty(temporary)); // the work folder
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  // An outcome, not a time: the bound only keeps a failure from hanging the suite.
+  for (int i = 0; i < 3000 && (running(looper) || running(child) || !fs::is_empty(temporary)); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_FALSE(running(looper));
+  EXPECT_FALSE(running(child));
+  EXPECT_TRUE(fs::is_empty(temporary));
+}
+
+// Where no namespace or control group can be made (here: verify run as an
+// unprivileged user), runs fall back to a process group, a subreaper and
+// polling, as the header line says, and still leave nothing behind.
+TEST(Verify, WithoutNamespacesNothingIsLeftEither) {
+  if (geteuid() != 0 || std::system("command -v setpriv > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "needs root and setpriv, to run verify as another user";
+  const std::string set = small_set(), escaper = sleep_mark(5), spinner = sleep_mark(6);
+  const std::vector<std::string> programs = {
+      script("setsid sh -c '" + escaper + "' < /dev/null > /dev/null 2>&1 &\nprintf '" + kPlan + "'"),
+      script("setsid sh -c '" + spinner + "' < /dev/null > /dev/null 2>&1 &\nwhile :; do :; done")};
+  for (const std::string &path : {set, set + "sample", set + "secret", fs::path(programs[0]).parent_path().string() + "/",
+                                  fs::path(programs[1]).parent_path().string() + "/"})
+    fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+  Ran r = run_program("/usr/bin/setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", kSetter, "verify", set,
+                                           programs[0], programs[1], "--time-limit", "0.5", "--lang", "en"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("isolation: no PID namespace here: a process group, a subreaper and polling"), std::string::npos)
+      << r.err;
+  EXPECT_NE(r.out.find("secret/b: wrong answer"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("sample/1: time limit exceeded"), std::string::npos) << r.out;
+  EXPECT_FALSE(running(escaper));
+  EXPECT_FALSE(running(spinner));
+}
+
 // SIGINT, SIGTERM or SIGHUP to verify while a program loops: verify ends as the
 // signal ends a process, and the program, and what it started, end with it.
 TEST(Verify, AnInterruptEndsEveryProgram) {

@@ -17,6 +17,8 @@
 #include "setter/testset/time_limit.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/text_file.h"
+#include "setter/running/runner.h"
+#include "setter/running/work_folder.h"
 #include "setter/verification/processes.h"
 #include "setter/verification/report.h"
 #include "setter/verification/verify.h"
@@ -25,17 +27,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kHelp[] = R"(usage: setter verify DIR [PROGRAM...] [--accepted PROGRAM...] [--wrong PROGRAM...]
+constexpr char kHelp[] = R"help(usage: setter verify DIR [PROGRAM...] [--accepted PROGRAM...] [--wrong PROGRAM...]
                      [--time-limit-exceeded PROGRAM...] [--run-time-error PROGRAM...]
                      [--earns NAME,NAME... PROGRAM...]
-                     [--time-limit S] [--memory-limit MIB] [--output-limit MIB]
+                     [--time-limit S] [--memory-limit MIB] [--output-limit MIB] [--process-limit N]
                      [--all-tests] [--runs]
 
 Runs each PROGRAM on every test in DIR (a test set from "setter testset", a
-Kattis package, or a CMS task folder) as a judge runs it: the test's input on
-standard input, its output into a file, CPU time and peak memory measured; once
-the program has exited, whatever it left running is killed, and its output is
-judged as the checker judges it. With no PROGRAM, DIR's own solutions run: a
+Kattis package, or a CMS task folder) as a judge's sandbox runs it: the test's
+input on standard input, its output into a file, no descriptor but those three,
+an environment of PATH and LANG=C alone, a stack as large as the memory limit;
+the CPU time and the memory of every process it starts held to the limits
+together; once the program has exited, whatever it left running is killed, and
+its output is judged as the checker judges it. Each run starts through
+setter-run, a small helper beside setter, so that none of verify's memory is
+charged to a program; where the system allows (Linux, as root or with user
+namespaces) each run has a PID namespace of its own, so that nothing outlives
+it even when verify is killed, and control groups for its memory, process
+count and CPU time; elsewhere a process group, a subreaper and polling, as the
+header line says. With no PROGRAM, DIR's own solutions run: a
 Kattis package's submissions/ (each folder's verdict expected of its programs),
 or a CMS task folder's sol/ (accepted).
 
@@ -48,10 +58,13 @@ problem.yaml, a CMS task.yaml), else its default:
   --time-limit S       CPU seconds per run [5 times the slowest run of the
                        accepted programs, as problemtools derives it, at
                        least 1; 5 when none is expected accepted]
-  --memory-limit MIB   peak resident memory [1024]
+  --memory-limit MIB   peak resident memory, summed over the run's processes [1024]
   --output-limit MIB   bytes written to standard output [8]
-A run is killed at twice the time limit (wall clock), the margin by which a
-slow program must pass it, or when its memory passes the limit.
+  --process-limit N    processes of a run alive at once [64]
+A run is killed at twice the time limit (wall clock, or CPU time over its
+processes), the margin by which a slow program must pass it, or when its
+memory passes the limit. A process that cannot be killed is given up after 2 s
+and reported.
 
 Verdicts, as judges name them: accepted (scored 1), 0.3, wrong answer (0), time
 limit exceeded, memory limit exceeded, output limit exceeded, run-time error
@@ -91,7 +104,7 @@ submission got AC (12)"), verify says so under the program's row and fails.
 Exit status 0 when every expectation holds, 1 when one does not (or a source
 does not compile, or the test set itself makes the checker fail), 2 for a usage
 error (a missing program too).
-)";
+)help";
 
 int usage_error(const std::string &why) {
   std::fprintf(stderr, "setter verify: %s\nsee setter verify --help\n", why.c_str());
@@ -119,7 +132,7 @@ struct Named {
 struct Options {
   std::string dir;
   std::vector<Named> named;
-  std::string time, memory, output;
+  std::string time, memory, output, processes;
   bool every_test = false, each_run = false;
 };
 
@@ -133,6 +146,7 @@ std::string parse(int argc, char **argv, Options &o) {
     std::string *value = arg == "--time-limit"     ? &o.time
                          : arg == "--memory-limit" ? &o.memory
                          : arg == "--output-limit" ? &o.output
+                         : arg == "--process-limit" ? &o.processes
                                                    : nullptr;
     // A verdict or a set of subtasks: each flag states what the programs after it must do.
     if (arg == "--accepted" || arg == "--wrong" || arg == "--wrong-answer" || arg == "--time-limit-exceeded" ||
@@ -243,6 +257,29 @@ int make_entries(const std::vector<Named> &named, const PackageView &view, const
   return EXIT_DONE;
 }
 
+// Processes that cannot be killed are waited for this long, then given up.
+constexpr double kGiveUpAfter = 2;
+
+// What holds each run, in words, from the run helper's probe.
+std::string isolation_text(const std::string &held) {
+  if (held.empty())
+    return say("the run helper setter-run cannot be run: no program can run", "無法執行 setter-run：任何程式都無法執行");
+  std::string text = held.find("pid-namespace") != std::string::npos
+                         ? say("each run in a PID namespace of its own", "每次執行各有自己的 PID 命名空間")
+                         : say("no PID namespace here: a process group, a subreaper and polling",
+                               "此處沒有 PID 命名空間：以行程群組、subreaper 與輪詢代替");
+  const std::size_t groups = held.find("cgroups(");
+  text += groups != std::string::npos
+              ? say(", control groups for " + held.substr(groups + 8, held.find(')', groups) - groups - 8),
+                    "，控制群組：" + held.substr(groups + 8, held.find(')', groups) - groups - 8))
+              : say(", no control groups", "，沒有控制群組");
+  if (held.find("rlimit-nproc") != std::string::npos)
+    text += say(" (processes capped by RLIMIT_NPROC, on top of the user's own)", "（以 RLIMIT_NPROC 限制行程數，另加使用者既有的行程）");
+  else if (held.find("pids") == std::string::npos)
+    text += say(" (no cap on the number of processes)", "（無法限制行程數）");
+  return say("isolation: ", "隔離：") + text;
+}
+
 // The header line: what runs on what, under which limits.
 std::string header(std::size_t programs, std::size_t tests, const std::string &dir, const Limits &limits,
                    const std::string &time_from) {
@@ -279,6 +316,10 @@ int verify_command(int argc, char **argv) {
     return usage_error("--memory-limit takes MiB, above 0");
   if (!o.output.empty() && !parse_positive(o.output, output, 1 << 20))
     return usage_error("--output-limit takes MiB, above 0");
+  double processes = 64;
+  if (!o.processes.empty() && (!parse_positive(o.processes, processes, 1 << 16) || processes != static_cast<int>(processes)))
+    return usage_error("--process-limit takes a whole number of processes, 1 or more");
+  limits.processes = static_cast<int>(processes);
 
   PackageView view;
   if (!read_view(o.dir, view))
@@ -294,18 +335,21 @@ int verify_command(int argc, char **argv) {
   limits.memory_kib = static_cast<std::int64_t>((o.memory.empty() && view.memory_mib > 0 ? view.memory_mib : memory) * 1024);
   limits.output_bytes = static_cast<std::int64_t>((o.output.empty() && view.output_mib > 0 ? view.output_mib : output) * (1 << 20));
 
-  std::string work = (fs::temp_directory_path() / "setter_verify_XXXXXX").string();
-  if (!mkdtemp(work.data())) {
-    std::fprintf(stderr, "setter verify: %s\n", say("cannot make a working folder", "無法建立工作資料夾").c_str());
+  own_descendants();
+  std::string why;
+  WorkFolder folder = make_work_folder("setter_verify", why);
+  if (folder.path.empty()) {
+    std::fprintf(stderr, "setter verify: %s\n", why.c_str());
     return EXIT_DEFECT;
   }
-  own_descendants([work] {
-    std::error_code ignored;
-    fs::remove_all(work, ignored);
-  });
+  const std::string work = folder.path;
+  // The one way out once programs may run: whatever escaped a run is ended, the
+  // janitor removes the work folder, and an interrupt ends verify as it would have.
   const auto finish = [&](int status) {
-    finish_owned();
-    fs::remove_all(work, failure);
+    end_descendants(folder.janitor, kGiveUpAfter);
+    end_work_folder(folder);
+    if (const int signal = interruption())
+      end_as_interrupted(signal);
     return status;
   };
   std::vector<Entry> entries;
@@ -342,10 +386,13 @@ int verify_command(int argc, char **argv) {
   }
   limits.time = time;
   std::fprintf(stderr, "setter verify: %s\n", header(entries.size(), view.trials.size(), o.dir, limits, time_from).c_str());
-  for (std::size_t i = 0; i < entries.size(); ++i)
+  std::fprintf(stderr, "setter verify: %s\n", isolation_text(run_isolation()).c_str());
+  for (std::size_t i = 0; i < entries.size() && !interruption(); ++i)
     if (tallies[i].runs == 0)
       tallies[i] = verify_programs({entries[i]}, view, limits, work, o.every_test, progress).front();
   end_progress();
+  if (interruption())
+    return finish(EXIT_DEFECT);
   std::fputs(tally_table(entries, tallies, view).c_str(), stdout);
   for (const Tally &t : tallies)
     if (!t.met)

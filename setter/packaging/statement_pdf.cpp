@@ -9,6 +9,7 @@
 #include "setter/storage/folder.h"
 #include "setter/packaging/statement.h"
 #include "setter/running/programs.h"
+#include "setter/running/runner.h"
 
 namespace fs = std::filesystem;
 
@@ -35,7 +36,7 @@ std::string write_statement_pdf(const std::string &statement, const std::string 
     error = say("cannot write ", "無法寫入 ") + source.string();
   else if (run_logged({"pdflatex", "-interaction=nonstopmode", "-halt-on-error", "-output-directory=" + work,
                        source.string()},
-                      log.string()) != 0)
+                      log.string(), 300) != 0)
     error = say("pdflatex failed on the statement; its log: ", "pdflatex 編譯題目敘述失敗，記錄檔：") + log.string();
   std::error_code failure;
   if (error.empty() && !fs::copy_file(fs::path(work) / "statement.pdf", pdf, failure))

@@ -1,23 +1,14 @@
-// Finding and running the programs a package needs.
+// Finding the programs setter needs.
 #include "setter/running/programs.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <elf.h>
-#include <fcntl.h>
 #include <filesystem>
-#include <chrono>
-#include <csignal>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 #include "setter/language/language.h"
-
-extern char **environ;
 
 namespace fs = std::filesystem;
 
@@ -63,52 +54,4 @@ bool on_path(const std::string &name) {
     dirs = colon == std::string::npos ? "" : dirs.substr(colon + 1);
   }
   return false;
-}
-
-int run_logged(const std::vector<std::string> &argv, const std::string &log) {
-  posix_spawn_file_actions_t files;
-  posix_spawn_file_actions_init(&files);
-  posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&files, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_adddup2(&files, 1, 2);
-  std::vector<char *> args;
-  for (const std::string &a : argv)
-    args.push_back(const_cast<char *>(a.c_str()));
-  args.push_back(nullptr);
-  pid_t pid;
-  int status = 0;
-  const bool started = posix_spawnp(&pid, args[0], &files, nullptr, args.data(), environ) == 0;
-  posix_spawn_file_actions_destroy(&files);
-  if (!started || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-    return -1;
-  return WEXITSTATUS(status);
-}
-
-int run_timed(const std::string &path, const std::string &input, double wall_limit, double &cpu_seconds) {
-  posix_spawn_file_actions_t files;
-  posix_spawn_file_actions_init(&files);
-  posix_spawn_file_actions_addopen(&files, 0, input.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
-  char *args[] = {const_cast<char *>(path.c_str()), nullptr};
-  pid_t pid;
-  const bool started = posix_spawn(&pid, path.c_str(), &files, nullptr, args, environ) == 0;
-  posix_spawn_file_actions_destroy(&files);
-  cpu_seconds = 0;
-  if (!started)
-    return -1;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(wall_limit);
-  int status = 0;
-  rusage usage{};
-  while (wait4(pid, &status, WNOHANG, &usage) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      kill(pid, SIGKILL);
-      wait4(pid, &status, 0, &usage);
-      break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  cpu_seconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -12,6 +12,8 @@
 #include "setter/embedded/embedded.h"
 #include "setter/language/language.h"
 #include "setter/running/programs.h"
+#include "setter/running/runner.h"
+#include "setter/running/work_folder.h"
 #include "setter/storage/folder.h"
 #include "setter/validation/instance_file.h"
 #include "setter/validation/text_file.h"
@@ -22,24 +24,35 @@ namespace {
 
 // A run this long is no model solution: it is stopped, and the timing fails.
 constexpr double kLongestModelRun = 60;
+constexpr double kLongestCompile = 300;
 
 const char kRule[] = "5 times the model's slowest run (CPU seconds), rounded to whole seconds, at least 1";
 
-// The model's source compiled with g++ as judges compile it, into a fresh folder
-// that the caller removes; an empty string, or why it cannot be.
-std::string compile_model(std::string &work, std::string &program) {
-  work = (fs::temp_directory_path() / "setter_model_XXXXXX").string();
-  if (!mkdtemp(work.data()))
-    return say("cannot make a folder to compile the model in", "無法建立編譯模範解答的資料夾");
-  const fs::path source = fs::path(work) / "model.cpp";
-  program = (fs::path(work) / "model").string();
+// The model's source compiled with g++ as judges compile it, into folder; an
+// empty string, or why it cannot be.
+std::string compile_model(const std::string &folder, std::string &program) {
+  const fs::path source = fs::path(folder) / "model.cpp";
+  program = (fs::path(folder) / "model").string();
   if (!put_file(source, embedded("solutions/accepted/model.cpp")))
     return say("cannot write ", "無法寫入 ") + source.string();
   if (!on_path("g++") || run_logged({"g++", "-std=gnu++17", "-O2", "-o", program, source.string()},
-                                    (fs::path(work) / "g++.log").string()) != 0)
+                                    (fs::path(folder) / "g++.log").string(), kLongestCompile) != 0)
     return say("no model solution to time: build it (cmake --build build) or give --model PROGRAM",
                "沒有可計時的模範解答：請先建置（cmake --build build）或以 --model 指定程式");
   return {};
+}
+
+// The CPU seconds of one run of program on input over its whole tree; false
+// when it fails (a model must not) or runs too long.
+bool timed_run(const std::string &program, const std::string &input, double &seconds) {
+  RunSpec spec;
+  spec.argv = {program};
+  spec.input = input;
+  spec.wall_seconds = spec.cpu_seconds = kLongestModelRun;
+  std::string why;
+  const RunRecord record = run_program(spec, why);
+  seconds = record.user + record.system;
+  return record.started && record.exited && record.status == 0 && record.ended == Ended::none;
 }
 
 std::string seconds_text(double s) {
@@ -77,15 +90,19 @@ std::string tests_fingerprint(const std::vector<SetTest> &tests) {
 std::string measure_time_limit(const std::string &model, const std::vector<SetTest> &tests, TimeRecord &record,
                                const std::function<void(const std::string &)> &progress) {
   record = {};
-  std::string program = model.empty() ? beside_setter("solutions/model") : model, work, error;
-  if (model.empty() && access(program.c_str(), X_OK) != 0)
-    error = compile_model(work, program);
-  else if (access(program.c_str(), X_OK) != 0)
+  std::string program = model.empty() ? beside_setter("solutions/model") : model, error;
+  WorkFolder work;
+  if (model.empty() && access(program.c_str(), X_OK) != 0) {
+    work = make_work_folder("setter_model", error);
+    if (error.empty())
+      error = compile_model(work.path, program);
+  } else if (access(program.c_str(), X_OK) != 0) {
     error = program + say(": not a program to run", "：不是可執行的程式");
+  }
   for (std::size_t i = 0; error.empty() && i < tests.size(); ++i) {
     progress(tests[i].shown());
     double seconds = 0;
-    if (run_timed(program, tests[i].base + ".in", kLongestModelRun, seconds) != 0)
+    if (!timed_run(program, tests[i].base + ".in", seconds))
       error = program + say(" fails on ", " 執行失敗：") + tests[i].base + ".in" +
               say(" (it must be a correct solution)", "（它必須是正確的解答）");
     else if (seconds >= record.slowest) {
@@ -93,10 +110,7 @@ std::string measure_time_limit(const std::string &model, const std::vector<SetTe
       record.slowest_test = tests[i].shown();
     }
   }
-  if (!work.empty()) {
-    std::error_code ignored;
-    fs::remove_all(work, ignored);
-  }
+  end_work_folder(work);
   record.limit = time_limit_of(record.slowest);
   record.tests = tests_fingerprint(tests);
   return error;

@@ -1,14 +1,14 @@
-// Ending descendants: the group at once, then whoever the kernel reparents to
-// us, the subreaper, until none is left.
+// Ending descendants: the runs end their own trees; what escapes a run where no
+// namespace holds it comes to this process, the subreaper, and is swept here.
 #include "setter/verification/processes.h"
 
 #include <atomic>
 #include <cctype>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
-#include <mutex>
 #include <fcntl.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -16,11 +16,12 @@
 #include <unistd.h>
 #include <vector>
 
+#include "setter/running/runner.h"
+
 namespace {
 
-std::atomic<pid_t> running_group{0};
+std::atomic<int> interrupted{0};
 sigset_t interrupts;
-std::mutex starting; // held while a program starts; for good once an interrupt is handled
 
 // The processes whose parent is this process, from /proc.
 std::vector<pid_t> children() {
@@ -34,7 +35,7 @@ std::vector<pid_t> children() {
       continue;
     char path[300], stat[512];
     std::snprintf(path, sizeof path, "/proc/%s/stat", entry->d_name);
-    const int fd = open(path, O_RDONLY);
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0)
       continue;
     const ssize_t got = read(fd, stat, sizeof stat - 1);
@@ -47,32 +48,25 @@ std::vector<pid_t> children() {
     for (const char *c = stat; *c; ++c)
       if (*c == ')')
         close_paren = c;
-    if (!close_paren)
-      continue;
     char state = 0;
     int parent = 0;
-    if (std::sscanf(close_paren + 1, " %c %d", &state, &parent) == 2 && parent == self)
+    if (close_paren && std::sscanf(close_paren + 1, " %c %d", &state, &parent) == 2 && parent == self && state != 'Z')
       found.push_back(std::atoi(entry->d_name));
   }
   closedir(proc);
   return found;
 }
 
-void on_interrupts(std::function<void()> cleanup) {
+void on_interrupts() {
   int signal = 0;
   sigwait(&interrupts, &signal);
-  starting.lock(); // no program starts, and this process ends here
-  end_descendants(running_group.load());
-  cleanup();
-  std::signal(signal, SIG_DFL);
-  sigprocmask(SIG_UNBLOCK, &interrupts, nullptr);
-  raise(signal);
-  std::_Exit(128 + signal);
+  interrupted.store(signal);
+  stop_all_runs(); // the main thread, waiting on the run, sees it end
 }
 
 } // namespace
 
-void own_descendants(const std::function<void()> &cleanup) {
+void own_descendants() {
   prctl(PR_SET_CHILD_SUBREAPER, 1);
   sigemptyset(&interrupts);
   for (const int s : {SIGINT, SIGTERM, SIGHUP}) {
@@ -82,35 +76,31 @@ void own_descendants(const std::function<void()> &cleanup) {
       sigaddset(&interrupts, s);
   }
   pthread_sigmask(SIG_BLOCK, &interrupts, nullptr);
-  std::thread(on_interrupts, cleanup).detach();
+  std::thread(on_interrupts).detach();
 }
 
-void unblock_signals_in_child() { sigprocmask(SIG_UNBLOCK, &interrupts, nullptr); }
+int interruption() { return interrupted.load(); }
 
-pid_t start_owned(const std::function<pid_t()> &start) {
-  const std::lock_guard<std::mutex> lock(starting);
-  const pid_t pid = start();
-  running_group.store(pid > 0 ? pid : 0);
-  return pid;
-}
-
-void end_owned() { running_group.store(0); }
-
-void finish_owned() { const std::lock_guard<std::mutex> lock(starting); }
-
-void end_descendants(pid_t group) {
-  if (group > 0)
-    kill(-group, SIGKILL);
+int end_descendants(pid_t keep, double deadline_seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(deadline_seconds);
   for (;;) {
-    while (waitpid(-1, nullptr, WNOHANG) > 0) {
+    while (waitpid(-1, nullptr, WNOHANG) > 0) { // zombies: orphans that ended
     }
-    const std::vector<pid_t> left = children();
-    if (left.empty())
-      return;
+    std::vector<pid_t> left = children();
+    std::erase(left, keep);
     for (const pid_t pid : left) {
       kill(-pid, SIGKILL); // its own group, if it made one
       kill(pid, SIGKILL);
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (left.empty() || std::chrono::steady_clock::now() > deadline)
+      return static_cast<int>(left.size());
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
+}
+
+void end_as_interrupted(int signal) {
+  std::signal(signal, SIG_DFL);
+  sigprocmask(SIG_UNBLOCK, &interrupts, nullptr);
+  raise(signal);
+  std::_Exit(128 + signal);
 }

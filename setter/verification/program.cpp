@@ -8,10 +8,14 @@
 
 #include "setter/language/language.h"
 #include "setter/running/programs.h"
+#include "setter/running/runner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// A compile this long is stopped, as a judge's compile would be.
+constexpr double kLongestCompile = 300;
 
 // The compiler and flags for a source's extension; empty for none.
 std::vector<std::string> compiler_for(const std::string &extension) {
@@ -64,7 +68,7 @@ std::string prepare_program(const std::string &named, const std::string &work, P
     compile.insert(compile.end(), {"-o", binary, named});
     if (extension == ".c")
       compile.push_back("-lm");
-    if (run_logged(compile, binary + ".log") != 0)
+    if (run_logged(compile, binary + ".log", kLongestCompile) != 0)
       return named + say(": does not compile with ", "：無法以 ") + compile[0] + say(":", " 編譯：") +
              log_head(binary + ".log");
     program.argv = {binary};

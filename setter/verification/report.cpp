@@ -79,12 +79,15 @@ std::string tally_table(const std::vector<Entry> &entries, const std::vector<Tal
                   t.count[static_cast<int>(Verdict::wrong_answer)], t.count[static_cast<int>(Verdict::time_limit)],
                   t.count[static_cast<int>(Verdict::memory_limit)], t.count[static_cast<int>(Verdict::output_limit)],
                   t.count[static_cast<int>(Verdict::run_time_error)], seconds(t.slowest).c_str(),
-                  memory_text(t.peak_kib, t.peak_below).c_str());
+                  memory_text(t.peak_kib).c_str());
     table += line + (t.missed ? t.first_miss_test + ": " + t.first_miss_why : std::string("-")) +
              (t.met ? "" : say("  << NOT AS EXPECTED", "  << 與預期不符")) + "\n";
     if (!t.judge_says.empty())
       table += say("  the Kattis verifier: ", "  Kattis 驗證器：") + t.judge_says +
                (t.complaint.empty() ? "" : say(", and it complains: ", "，並會指出：") + t.complaint) + "\n";
+    if (t.left > 0)
+      table += say("  " + std::to_string(t.left) + (t.left == 1 ? " process" : " processes") + " could not be killed (in uninterruptible sleep), given up\n",
+                   "  " + std::to_string(t.left) + " 個行程無法終止（處於不可中斷的睡眠），已放棄\n");
     if (const int failures = t.count[static_cast<int>(Verdict::judge_error)]; failures > 0)
       table += say("  " + counted(failures, "judge error") + ": the test set itself is broken\n",
                    "  " + std::to_string(failures) + " 次評測資料錯誤：測資本身有誤\n");
@@ -93,6 +96,8 @@ std::string tally_table(const std::vector<Entry> &entries, const std::vector<Tal
 }
 
 std::string run_line(const Entry &entry, const Trial &trial, const TrialRun &run) {
+  const std::string most = std::to_string(run.processes), left = std::to_string(run.left);
   return entry.program.shown + " " + trial.name + ": " + verdict_text(run) + ", " + seconds(run.cpu) + ", " +
-         memory_text(run.peak_kib, run.below) + "\n";
+         memory_text(run.peak_kib) + say(", " + most + " processes at most", "，最多 " + most + " 個行程") +
+         (run.left > 0 ? say(", " + left + " could not be killed", "，" + left + " 個無法終止") : "") + "\n";
 }

@@ -8,6 +8,7 @@
 
 #include "setter/language/language.h"
 #include "setter/verification/kattis_grading.h"
+#include "setter/verification/processes.h"
 
 namespace {
 
@@ -61,8 +62,8 @@ void count(const TrialRun &run, const Trial &trial, const Limits &limits, Tally 
   ++t.runs;
   ++t.count[static_cast<int>(run.verdict)];
   t.slowest = std::max(t.slowest, run.cpu);
-  if (run.peak_kib > t.peak_kib || (run.peak_kib == t.peak_kib && !run.below))
-    t.peak_kib = run.peak_kib, t.peak_below = run.below;
+  t.peak_kib = std::max(t.peak_kib, run.peak_kib);
+  t.left += run.left;
   t.past_margin = t.past_margin || (run.verdict == Verdict::time_limit && run.past_margin);
   if (run.verdict != Verdict::accepted && !t.missed) {
     t.missed = true;
@@ -109,6 +110,8 @@ std::vector<Tally> verify_programs(const std::vector<Entry> &entries, const Pack
         t.subtask_share[s] = std::min(t.subtask_share[s], score_of(run.verdict));
         settled[s] = settled[s] || score_of(kattis_scoring ? run.at_margin : run.verdict) == 0;
       }
+      if (interruption())
+        return tallies; // the run was stopped: nothing more is judged
       if (!again)
         each(entries[p], trial, run);
       count(run, trial, limits, t);

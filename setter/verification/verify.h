@@ -22,8 +22,8 @@ struct Tally {
   int runs = 0;
   int count[8] = {};                          // runs per Verdict
   double slowest = 0;                         // CPU seconds
-  std::int64_t peak_kib = 0;
-  bool peak_below = true;                     // every run's peak a bound only (see TrialRun)
+  std::int64_t peak_kib = 0;                  // the largest of the runs' peaks over their trees
+  int left = 0;                               // processes that could not be killed, over every run
   bool missed = false;                        // some test not accepted
   bool past_margin = false;                   // some run timed out past the margin
   TrialRun first_miss;                        // the first test not accepted
