@@ -6,6 +6,7 @@
 #include <numeric>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/binary.h"
@@ -165,11 +166,17 @@ TEST(Families, OptionsTheShapesRefuse) {
     std::vector<std::string> args;
     const char *says;
   } cases[] = {
-      {{"random", "--gap", "1"}, "--gap is for near-tie only"},
+      {{"random", "--gap", "1"}, "--gap is for near-tie and sixth-decimal only"},
+      {{"hash-attack", "--key", "xor"}, "--key takes times-n"},
+      {{"hash-attack", "--buckets", "1"}, "--buckets takes a bucket count in 2..1000000000"},
+      {{"micro-gaps", "--ec-decimals", "3"}, "needs costs with 6 decimals"},
+      {{"micro-gaps", "--n", "3", "--m", "10"}, "M exceeds the distinct pairs of N islands"},
+      {{"sixth-decimal", "--gap", "0.5", "--t", "1000000"}, "--gap over T must be a whole number of 10^-6"},
+      {{"sorted", "--n", "300", "--ec", "0..10", "--t", "0"}, "--ec holds fewer than 600 distinct costs"},
       {{"near-tie", "--gap", "0.0000001"}, "at most 6 decimals"},
       {{"near-tie", "--n", "2", "--m", "2"}, "needs N >= 3, M >= N and T >= 1"},
       {{"close-costs", "--ec", "0..1000"}, "magnitude 2^17"},
-      {{"star", "--n", "300", "--ec", "0..1"}, "fewer than N distinct costs"},
+      {{"star", "--n", "300", "--ec", "0..1"}, "fewer than 300 distinct costs"},
   };
   for (const auto &c : cases) {
     std::vector<std::string> args = {"generate"};
@@ -179,6 +186,99 @@ TEST(Families, OptionsTheShapesRefuse) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
   }
+}
+
+} // namespace
+
+namespace {
+
+// The attacks: keys that share few buckets, and orders a first-element pivot
+// cannot split.
+TEST(Families, AttacksOnHashingAndSorting) {
+  for (const auto &[args, multiplier, buckets] :
+       {std::tuple{std::vector<std::string>{"hash-attack", "--n", "3000", "--m", "3000", "--buckets", "997"}, 3000.0, 997},
+        {std::vector<std::string>{"hash-attack", "--n", "3000", "--m", "3000", "--buckets", "1009", "--key", "shift-32"},
+         4294967296.0, 1009}}) {
+    SCOPED_TRACE(args[6]);
+    const Instance in = parsed(generated(args));
+    std::vector<int> count(static_cast<std::size_t>(buckets), 0);
+    int most = 0;
+    for (const Portal &p : in.portals) {
+      EXPECT_LT(p.a, p.b); // written smaller island first
+      const long double key = static_cast<long double>(p.a) * multiplier + p.b;
+      most = std::max(most, ++count[static_cast<std::size_t>(std::fmod(key, buckets))]);
+    }
+    // Evenly spread, a bucket would hold about 3; these crowd into a handful.
+    EXPECT_GT(most, 300) << most;
+  }
+  const Instance flipped = parsed(generated({"hash-attack", "--n", "50", "--flip"}));
+  EXPECT_TRUE(std::all_of(flipped.portals.begin(), flipped.portals.end(), [](const Portal &p) { return p.a > p.b; }));
+  for (const char *family : {"sorted", "reverse-sorted", "organ-pipe"}) {
+    SCOPED_TRACE(family);
+    const Instance in = parsed(generated({family, "--n", "200", "--m", "400"}));
+    std::vector<double> at_end;
+    for (const Portal &p : in.portals)
+      at_end.push_back(p.cost - p.rate * in.t);
+    const auto peak = std::max_element(at_end.begin(), at_end.end()) - at_end.begin();
+    if (std::string(family) == "sorted")
+      EXPECT_TRUE(std::is_sorted(at_end.begin(), at_end.end()));
+    else if (std::string(family) == "reverse-sorted")
+      EXPECT_TRUE(std::is_sorted(at_end.rbegin(), at_end.rend()));
+    else {
+      EXPECT_TRUE(std::is_sorted(at_end.begin(), at_end.begin() + peak + 1));
+      EXPECT_TRUE(std::is_sorted(at_end.rbegin(), at_end.rend() - peak));
+      EXPECT_GT(peak, 150);
+      EXPECT_LT(peak, 250);
+    }
+    EXPECT_EQ(std::adjacent_find(at_end.begin(), at_end.end()), at_end.end()); // no two alike
+  }
+}
+
+// Costs that cannot all differ get their order from the rates at T: a star
+// within --ec 0..60 of whole numbers still rises at T, one hub portal at a time.
+TEST(Families, AStarFromRatesWhereCostsCannotDiffer) {
+  const Instance in = parsed(generated({"star", "--n", "500", "--m", "600", "--ec", "0..60", "--ec-decimals", "0",
+                                        "--er", "-1000..1000", "--er-decimals", "0", "--t", "1000000"}));
+  std::vector<std::pair<double, int>> hub;
+  for (const Portal &p : in.portals)
+    if (p.a == 0 || p.b == 0)
+      hub.push_back({p.cost - p.rate * in.t, p.a + p.b});
+  ASSERT_EQ(hub.size(), 499u);
+  std::sort(hub.begin(), hub.end());
+  for (std::size_t i = 0; i < hub.size(); ++i)
+    EXPECT_EQ(hub[i].second, static_cast<int>(i) + 1); // dearer at T as the other island's number grows
+  Ran narrow = run_setter("en", {"generate", "star", "--n", "500", "--ec", "0..60", "--ec-decimals", "0"});
+  EXPECT_EQ(narrow.status, 2);
+  EXPECT_NE(narrow.err.find("--ec holds fewer than 500 distinct costs, and so do the costs at T over --er"),
+            std::string::npos)
+      << narrow.err;
+}
+
+// Precision: pairs of costs one millionth apart, the dearer first; a sum of
+// sixth decimals that decides the best t by exactly the gap asked for.
+TEST(Families, WhereTheSixthDecimalDecides) {
+  const Instance gaps = parsed(generated({"micro-gaps", "--n", "50"}));
+  int close = 0;
+  for (std::size_t i = 0; i < gaps.portals.size(); ++i)
+    for (std::size_t j = i + 1; j < gaps.portals.size(); ++j)
+      if (std::fabs(gaps.portals[i].cost - gaps.portals[j].cost - 0.000001) < 1e-9)
+        ++close; // the dearer (i) before the cheaper (j)
+  EXPECT_GE(close, 48);
+  for (const char *gap : {"1", "-1"}) {
+    SCOPED_TRACE(gap);
+    const std::string text = generated({"sixth-decimal", "--n", "40", "--gap", gap});
+    EXPECT_NEAR(least_at(text, "1000000") - least_at(text, "0"), std::stod(gap), 1e-6);
+    EXPECT_NE(text.substr(0, text.find('\n')).find('.'), std::string::npos); // X with its sixth decimal
+  }
+}
+
+// The largest totals in size: every portal at the dearest (or cheapest) cost at T.
+TEST(Families, ExtremeTotals) {
+  const std::string dear = generated({"extreme-totals", "--n", "100", "--m", "150"});
+  EXPECT_EQ(least_at(dear, "0"), 99 * 1e6);
+  EXPECT_EQ(least_at(dear, "1000000"), 99 * (1e6 + 1e9) + 1e12);
+  const std::string cheap = generated({"extreme-totals", "--n", "100", "--x", "-1000000"});
+  EXPECT_EQ(least_at(cheap, "1000000"), -99 * (1e6 + 1e9) - 1e12);
 }
 
 } // namespace

@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 const char *const kWrong[] = {"always_zero",     "always_end",     "ternary_search", "without_tx",
                               "truncated_costs", "negative_as_zero", "earlier_duplicate", "float_costs",
                               "extra_negative",  "loose_tie",      "relative_tie",   "slope_at_zero",
-                              "base_cost_order"};
+                              "base_cost_order", "epsilon_ties",   "truncated_rates", "fixed_point_totals",
+                              "int_rate_product"};
 
 // The default test set in a folder of this process's own, removed at exit.
 struct Set {
@@ -107,7 +108,58 @@ const Slow kSlow[] = {
     {"quadratic_prim", [](const Size &s) { return 2 * s.n * s.n; }, 1e10},  // a scan of every island per step
     {"naive_union_find", nullptr, 1e10},                                     // links walked, from the coverage report
     {"index_union_find", nullptr, 1e10},
+    {"hash_pairs", nullptr, 0},                                              // keys sharing a bucket, below
+    {"quicksort_first", nullptr, 0},                                         // portals in sorted order, below
 };
+
+// The portals of a test: their islands and costs, in file order.
+struct Portals {
+  std::vector<long long> low, high;
+  std::vector<double> cost;
+};
+
+Portals portals_of(const std::string &test) {
+  std::ifstream in(test + ".in");
+  long long n, m, t;
+  double x;
+  in >> n >> m >> t >> x;
+  Portals p;
+  for (long long i = 0; i < m; ++i) {
+    long long a, b;
+    double c, r;
+    in >> a >> b >> c >> r;
+    p.low.push_back(std::min(a, b));
+    p.high.push_back(std::max(a, b));
+    p.cost.push_back(c);
+  }
+  return p;
+}
+
+// The most keys, smaller island times N plus the larger, that share one bucket
+// of the 351061 a std::unordered_map grows to for the largest M: each look-up of
+// one walks all of them.
+long long most_in_one_bucket(const std::string &test) {
+  const Portals p = portals_of(test);
+  const long long n = static_cast<long long>(size_of(test).n);
+  std::vector<long long> bucket(351061, 0);
+  long long most = 0;
+  for (std::size_t i = 0; i < p.low.size(); ++i)
+    most = std::max(most, ++bucket[static_cast<std::size_t>((p.low[i] * n + p.high[i]) % 351061)]);
+  return most;
+}
+
+// The longest run of portals already in order of cost, either way: what a
+// first-element pivot turns into one partition after another.
+long long longest_sorted_run(const std::string &test) {
+  const Portals p = portals_of(test);
+  long long up = 1, down = 1, most = 0;
+  for (std::size_t i = 1; i < p.cost.size(); ++i) {
+    up = p.cost[i] > p.cost[i - 1] ? up + 1 : 1;
+    down = p.cost[i] < p.cost[i - 1] ? down + 1 : 1;
+    most = std::max({most, up, down});
+  }
+  return most;
+}
 
 // The links that finds walk, for each way of linking roots, in setter
 // coverage's report on the default set.
@@ -141,6 +193,14 @@ TEST(Solutions, EverySlowSolutionIsRightWhereItFinishesAndSlowSomewhere) {
   }
   EXPECT_GE(links_walked("first end's root under the second's"), 1e10);
   EXPECT_GE(links_walked("larger-numbered root under smaller"), 1e10);
+  long long bucket = 0, run = 0;
+  for (const std::string &test : tests)
+    if (size_of(test).m > 100000) {
+      bucket = std::max(bucket, most_in_one_bucket(test));
+      run = std::max(run, longest_sorted_run(test));
+    }
+  EXPECT_GE(bucket, 20000); // 20000 keys in one bucket: some 10^9 steps for M look-ups
+  EXPECT_GE(run, 200000);   // some 2·10^10 comparisons for one sort
 }
 
 } // namespace

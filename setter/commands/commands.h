@@ -10,5 +10,6 @@ int testset_command(int argc, char **argv);
 int package_command(int argc, char **argv);
 int verify_command(int argc, char **argv);
 int coverage_command(int argc, char **argv);
+int stress_command(int argc, char **argv);
 
 inline constexpr int EXIT_DONE = 0, EXIT_DEFECT = 1, EXIT_USAGE = 2;

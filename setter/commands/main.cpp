@@ -19,6 +19,7 @@ Prepares and proves a test set for the checker:
   setter coverage DIR                               how far its tests reach
   setter package kattis|cms DIR OUT                 a judge's package from it
   setter verify DIR PROGRAM...                      run solutions over a test set
+  setter stress PROGRAM                             find a small test it fails
 
 "setter COMMAND --help" tells more about each command. Reports of defects name
 FILE:LINE:COLUMN. Reports and summaries are in English or Traditional Chinese:
@@ -90,7 +91,9 @@ int main(int argc, char **argv) {
     return verify_command(argc - 1, argv + 1);
   if (std::strcmp(command, "coverage") == 0)
     return coverage_command(argc - 1, argv + 1);
-  std::fprintf(stderr, "setter: unknown command '%s' (known: solve, validate, generate, testset, coverage, package, verify)\n"
+  if (std::strcmp(command, "stress") == 0)
+    return stress_command(argc - 1, argv + 1);
+  std::fprintf(stderr, "setter: unknown command '%s' (known: solve, validate, generate, testset, coverage, package, verify, stress)\n"
                        "see setter --help\n",
                command);
   return EXIT_USAGE;

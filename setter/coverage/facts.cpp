@@ -2,8 +2,10 @@
 #include "setter/coverage/facts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
+#include "graph/mst.h"
 #include "instance/tables.h"
 #include "setter/families/building.h"
 
@@ -41,11 +43,14 @@ void count_digits(std::string_view text, TestFacts &f) {
   }
 }
 
+// The cost of portal i at t.
+double cost_at(std::int32_t i, std::int32_t t) { return ec[i] - er[i] * t; }
+
 void count_pairs(TestFacts &f) {
-  std::vector<std::uint64_t> keys(static_cast<std::size_t>(M));
+  std::vector<std::pair<std::uint64_t, std::int32_t>> keys(static_cast<std::size_t>(M)); // by pair, then file order
   std::vector<std::int64_t> degree(static_cast<std::size_t>(N), 0);
   for (std::int32_t i = 0; i < M; ++i) {
-    keys[static_cast<std::size_t>(i)] = pair_key(es[i], et[i]);
+    keys[static_cast<std::size_t>(i)] = {pair_key(es[i], et[i]), i};
     f.loops += es[i] == et[i];
     ++degree[static_cast<std::size_t>(es[i])];
     degree[static_cast<std::size_t>(et[i])] += es[i] != et[i];
@@ -54,10 +59,17 @@ void count_pairs(TestFacts &f) {
     f.degree = std::max(f.degree, d);
   std::sort(keys.begin(), keys.end());
   for (std::size_t i = 0, j; i < keys.size(); i = j) {
-    for (j = i + 1; j < keys.size() && keys[j] == keys[i]; ++j) {
+    for (j = i + 1; j < keys.size() && keys[j].first == keys[i].first; ++j) {
     }
     f.repeated_pairs += j - i > 1;
     f.most_on_a_pair = std::max<std::int64_t>(f.most_on_a_pair, static_cast<std::int64_t>(j - i));
+    // The last copy is the one a plan names; an earlier one cheaper at either end
+    // is what a solution that prices a pair by its cheapest copy takes.
+    const std::int32_t last = keys[j - 1].second;
+    for (std::size_t k = i; k + 1 < j; ++k) {
+      const std::int32_t earlier = keys[k].second;
+      f.earlier_cheaper += cost_at(earlier, 0) < cost_at(last, 0) || cost_at(earlier, T) < cost_at(last, T);
+    }
   }
 }
 
@@ -82,6 +94,9 @@ TestFacts bound_facts_of(const std::string &name, std::string_view text) {
 
 TestFacts facts_of(const std::string &name, std::string_view text) {
   TestFacts f = bound_facts_of(name, text);
+  f.fall = std::max(std::fabs(f.r_low), std::fabs(f.r_high)) * f.t;
+  f.total_zero = mst(0);
+  f.total_end = mst(T);
   for (std::size_t rule = 0; rule < 4; ++rule)
     for (const std::int32_t t : {0, T}) {
       const ChainFacts c = naive_kruskal(t, kLinkRules[rule]);

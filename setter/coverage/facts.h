@@ -18,6 +18,9 @@ struct TestFacts {
   std::int64_t repeated_pairs = 0;          // pairs of islands joined by more than one portal
   std::int64_t most_on_a_pair = 0;          // the most portals joining one pair
   std::int64_t loops = 0;                   // portals whose two ends are one island
+  std::int64_t earlier_cheaper = 0;         // copies of a pair, before its last, cheaper than it at t = 0 or t = T
+  double total_zero = 0, total_end = 0;     // the least totals at t = 0 and t = T
+  double fall = 0;                          // the largest |r|·T
   ChainFacts chains[4];                     // per LinkRule, the worse of t = 0 and t = T
 };
 
@@ -25,6 +28,6 @@ struct TestFacts {
 // validate_instance()), called name in reports.
 TestFacts facts_of(const std::string &name, std::string_view text);
 
-// facts_of() without the chains: every value a bound sets, and the pairs and
-// loops, which is all a subtask's bounds ask of a test.
+// facts_of() without the chains and the least totals: every value a bound sets,
+// and the pairs and loops, which is all a subtask's bounds ask of a test.
 TestFacts bound_facts_of(const std::string &name, std::string_view text);

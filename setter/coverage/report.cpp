@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "setter/coverage/derived.h"
 #include "setter/language/language.h"
 #include "setter/validation/instance_file.h"
 
@@ -178,5 +179,8 @@ Coverage coverage_report(const std::vector<TestFacts> &tests, const Bounds &b) {
   c.text += missed.empty() ? say("Every end of every bound is reached.\n", "每個範圍的兩端都有測資達到。\n")
                            : say("Not reached:\n", "未達到：\n") + missed;
   c.text += shapes(tests);
+  const Derived derived = derived_extremes(tests, b);
+  c.text += derived.text;
+  c.every_extreme = derived.every_extreme;
   return c;
 }

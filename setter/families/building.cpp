@@ -63,3 +63,24 @@ void random_rates(const Shape &s, Random &r, std::vector<Record> &records) {
   for (Record &rec : records)
     rec.rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
 }
+
+std::string rising_prices(const Shape &s, Random &r, std::int64_t count, std::vector<Price> &prices) {
+  prices.clear();
+  const std::int64_t first = ceil_to(s.ec_low, s.ec_unit), costs = (s.ec_high - first) / s.ec_unit + 1;
+  if (costs >= count) {
+    const std::int64_t rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
+    for (std::int64_t i = 0; i < count; ++i)
+      prices.push_back({first + i * s.ec_unit, rate});
+    return {};
+  }
+  // Rate-major: one step of rate times T must pass the whole span of the costs.
+  const std::int64_t top_rate = floor_div(s.er_high, s.er_unit) * s.er_unit;
+  const std::int64_t rates = (top_rate - ceil_to(s.er_low, s.er_unit)) / s.er_unit + 1;
+  const bool steps_outweigh = s.t > 0 && s.er_unit > ((costs - 1) * s.ec_unit) / s.t;
+  if (!steps_outweigh || rates * costs < count)
+    return "--ec holds fewer than " + std::to_string(count) +
+           " distinct costs, and so do the costs at T over --er (a wider --er, or a larger --t)";
+  for (std::int64_t i = 0; i < count; ++i)
+    prices.push_back({first + (i % costs) * s.ec_unit, top_rate - (i / costs) * s.er_unit});
+  return {};
+}

@@ -2,6 +2,7 @@
 // spanning trees, fresh pairs of islands and the order of records.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -64,6 +65,18 @@ void shuffle_keeping_before(Random &r, std::vector<Record> &out,
 
 // Swaps the two ends of each record with probability 1/2.
 void random_orientation(Random &r, std::vector<Record> &records);
+
+// A cost and a rate.
+struct Price {
+  std::int64_t cost, rate;
+};
+
+// count prices whose costs at T rise strictly, in order: consecutive costs from
+// the low end of the cost range at one shared rate, so that the order holds at every t;
+// or, where the range holds fewer than count costs, costs and rates both, the
+// rates falling a step at a time, which T makes outweigh every step of cost, so
+// that the order holds at T. Returns an empty string, or why the ranges cannot.
+std::string rising_prices(const Shape &s, Random &r, std::int64_t count, std::vector<Price> &prices);
 
 // Every record gets a rate from the shape's range.
 void random_rates(const Shape &s, Random &r, std::vector<Record> &records);

@@ -31,20 +31,20 @@ std::string connected_graph(const Shape &s, Random &r, std::vector<Record> &out)
 std::string chain(const Shape &s, Random &r, std::vector<Record> &out) {
   if (!pairs_suffice(s))
     return "M exceeds the distinct pairs of N islands";
-  const std::int64_t first = -floor_div(-s.ec_low, s.ec_unit) * s.ec_unit;
-  if ((s.ec_high - first) / s.ec_unit < s.n)
-    return "--ec holds fewer than N distinct costs";
-  const std::int64_t rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
+  // The links rising at every t (or, where the costs cannot all differ, at T),
+  // and the rest dearer than all of them.
+  std::vector<Price> prices;
+  if (std::string why = rising_prices(s, r, s.n, prices); !why.empty())
+    return why;
   for (std::int32_t i = 0; i + 1 < s.n; ++i)
-    out.push_back({i, i + 1, first + i * s.ec_unit, rate});
-  std::vector<Record> chain_links = out;
-  const std::int64_t dear = first + (s.n - 1) * s.ec_unit;
-  auto price = [&] { return on_grid(r, dear, s.ec_high, s.ec_unit); };
+    out.push_back({i, i + 1, prices[static_cast<std::size_t>(i)].cost, prices[static_cast<std::size_t>(i)].rate});
+  const std::size_t links = out.size();
+  const Price dear = prices.back();
   if (s.m >= s.n && s.n >= 3)
-    out.push_back({0, static_cast<std::int32_t>(s.n - 1), dear, rate});
-  distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), price);
-  for (std::size_t i = chain_links.size(); i < out.size(); ++i)
-    out[i].rate = rate;
+    out.push_back({0, static_cast<std::int32_t>(s.n - 1), dear.cost, dear.rate});
+  distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), [&] { return on_grid(r, dear.cost, s.ec_high, s.ec_unit); });
+  for (std::size_t i = links; i < out.size(); ++i)
+    out[i].rate = dear.rate;
   shuffle(r, out);
   return {};
 }
@@ -266,7 +266,8 @@ std::string x_decides(Shape &s, Random &r, std::vector<Record> &out) {
 const char *const kFamilies[] = {"random",    "chain",     "duplicates", "dear-copies", "loops",
                                  "negative",  "best-at-0", "best-at-T",  "ties",        "peak-late",
                                  "peak-early", "x-decides", "star",      "extremes",    "near-tie",
-                                 "close-costs", nullptr};
+                                 "close-costs", "hash-attack", "sorted", "reverse-sorted", "organ-pipe",
+                                 "micro-gaps", "sixth-decimal", "extreme-totals", nullptr};
 
 std::string build_family(Shape &s, Random &r, std::vector<Record> &records) {
   records.clear();
@@ -297,6 +298,16 @@ std::string build_family(Shape &s, Random &r, std::vector<Record> &records) {
     return near_tie(s, r, records);
   if (f == "close-costs")
     return close_costs(s, r, records);
+  if (f == "hash-attack")
+    return hash_attack(s, r, records);
+  if (f == "sorted" || f == "reverse-sorted" || f == "organ-pipe")
+    return sorted_order(s, r, records);
+  if (f == "micro-gaps")
+    return micro_gaps(s, r, records);
+  if (f == "sixth-decimal")
+    return sixth_decimal(s, r, records);
+  if (f == "extreme-totals")
+    return extreme_totals(s, r, records);
   if (f == "best-at-0" && (s.er_high > 0 || s.x <= 0 || s.t < 1))
     return "needs --er HI <= 0, X > 0 and T >= 1";
   if (f == "best-at-T" && (s.er_low <= 0 || s.n < 2 || s.t < 1 || s.x >= (s.n - 1) * s.er_low))

@@ -16,7 +16,9 @@ struct Shape {
   std::int64_t ec_unit, er_unit;                     // the step of each, from its decimals
   std::int64_t x_unit = 0; // the step of X when the family chooses X; 0: as --x writes it
   std::int64_t one = 1;    // 1 in units: 10^scale
-  std::int64_t gap = 0;    // near-tie: the least total at T minus the least total at 0, in units
+  std::int64_t gap = 0;    // near-tie, sixth-decimal: the least total at T minus the least total at 0, in units
+  std::int64_t buckets = 351061; // hash-attack: the bucket count whose buckets the keys share
+  bool key_shift = false;        // hash-attack: keys of smaller · 2^32 + larger (else · N)
 };
 
 struct Record {

@@ -64,7 +64,8 @@ void append_decimal(std::string &out, std::int64_t units, int scale, int d) {
 }
 
 struct Options {
-  std::string family, seed = "1", x, ec, er, gap;
+  std::string family, seed = "1", x, ec, er, gap, key = "times-n";
+  std::int64_t buckets = 351061; // the count a std::unordered_map reaches as it grows to 262144 keys
   std::int64_t n = 10, m = -1, t = -1;
   int ec_decimals = -1, er_decimals = -1; // -1: the family's default
   bool mirror = false, flip = false, checker_limits = false;
@@ -81,13 +82,21 @@ bool parse_count(const char *text, std::int64_t low, std::int64_t high, std::int
 
 FamilyDefaults family_defaults(const std::string &f, std::int64_t n) {
   const bool negative = f == "negative", peak = f == "peak-late" || f == "peak-early";
-  const bool six_decimals = f == "extremes" || f == "near-tie" || f == "close-costs";
+  const bool six_decimals = f == "extremes" || f == "near-tie" || f == "close-costs" || f == "micro-gaps";
+  // The attacks on hashing and sorting, and the extreme totals, at the largest
+  // sizes: whole numbers keep their files small.
+  const bool whole = f == "hash-attack" || f == "sorted" || f == "reverse-sorted" || f == "organ-pipe" ||
+                     f == "extreme-totals";
   FamilyDefaults d;
-  d.ec_decimals = d.er_decimals = six_decimals ? 6 : 2;
-  d.t = peak ? 100 : f == "extremes" ? 1000000 : 10;
-  d.x = f == "best-at-0" ? "100" : f == "best-at-T" || f == "ties" ? "0" : peak ? "1" : f == "extremes" ? "1000000" : "5";
-  d.ec = negative ? "-1000..1000" : f == "loops" ? "-100..1000" : f == "extremes" ? "-1000000..1000000"
-         : f == "near-tie" ? "0..0" : f == "close-costs" ? "900000..1000000" : "0..1000";
+  d.ec_decimals = d.er_decimals = six_decimals ? 6 : whole ? 0 : 2;
+  if (f == "sixth-decimal")
+    d.ec_decimals = 2, d.er_decimals = 6;
+  d.t = peak ? 100 : f == "extremes" || f == "sixth-decimal" || f == "extreme-totals" ? 1000000 : 10;
+  d.x = f == "best-at-0" ? "100" : f == "best-at-T" || f == "ties" ? "0" : peak ? "1"
+        : f == "extremes" || f == "extreme-totals" ? "1000000" : "5";
+  d.ec = negative ? "-1000..1000" : f == "loops" ? "-100..1000" : f == "extremes" || f == "extreme-totals" ? "-1000000..1000000"
+         : f == "near-tie" ? "0..0" : f == "close-costs" ? "900000..1000000" : f == "micro-gaps" ? "-1..1"
+         : whole ? "0..1000000" : "0..1000";
   // A chain or a star needs N distinct costs: above 10^5 islands, room for twice as many.
   if ((f == "chain" || f == "star") && n > 100000)
     d.ec = "0.." + std::to_string((2 * n / 100 / 1000 + 1) * 1000);
@@ -97,7 +106,9 @@ FamilyDefaults family_defaults(const std::string &f, std::int64_t n) {
          : negative        ? "-10..10"
          : f == "best-at-0" ? "-10..0"
          : f == "best-at-T" ? "1..10"
-         : f == "extremes"  ? "-1000..1000"
+         : f == "extremes" || f == "extreme-totals" ? "-1000..1000"
+         : f == "micro-gaps" ? "0..0" // totals near 0: the checker's relative tolerance stays below 10^-6
+         : f == "sixth-decimal" ? "0..1"
                             : "0..10";
   return d;
 }
@@ -121,6 +132,8 @@ void apply_family_defaults(Options &o) {
     o.er = d.er;
   if (o.gap.empty() && f == "near-tie")
     o.gap = "-0.000002";
+  if (o.gap.empty() && f == "sixth-decimal")
+    o.gap = "1";
   if (o.m < 0) {
     const bool distinct = o.family != "duplicates" && o.family != "loops";
     o.m = std::min(2 * o.n, distinct ? (o.n - 1) + o.n * (o.n - 1) / 2 - (o.n - 1) : 2 * o.n);
@@ -158,6 +171,8 @@ bool make_shape(const Options &o, Shape &s, int &scale, std::string &error) {
   }
   s = {o.family, o.n, o.m, o.t, 0, 0, 0, 0, 0, power10(scale - o.ec_decimals), power10(scale - o.er_decimals)};
   s.one = power10(scale);
+  s.buckets = o.buckets;
+  s.key_shift = o.key == "shift-32";
   if (!to_units(ec_low, scale, s.ec_low) || !to_units(ec_high, scale, s.ec_high) ||
       !to_units(er_low, scale, s.er_low) || !to_units(er_high, scale, s.er_high) ||
       !to_units(o.x, scale, s.x) || (!o.gap.empty() && !to_units(o.gap, scale, s.gap)) || s.ec_low > s.ec_high ||
@@ -235,6 +250,10 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
       o.er = value;
     else if (arg == "--gap")
       o.gap = value;
+    else if (arg == "--key")
+      o.key = value;
+    else if (arg == "--buckets")
+      ok = ok && parse_count(value, 2, 1000000000, o.buckets);
     else if (arg == "--mirror" || arg == "--flip" || arg == "--checker-limits") {
       (arg == "--mirror" ? o.mirror : arg == "--flip" ? o.flip : o.checker_limits) = true;
       continue;
@@ -254,13 +273,16 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
                     : arg == "--m" ? " takes a whole number in 0..262144"
                     : arg == "--t" ? " takes a whole number in 0..2147483647"
                     : arg == "--ec-decimals" || arg == "--er-decimals" ? " takes a whole number in 0..6"
+                    : arg == "--buckets"                               ? " takes a bucket count in 2..1000000000"
                                                                         : " needs a value");
     ++i;
   }
   if (o.family.empty())
     return "no FAMILY given (families: " + family_list() + ")";
-  if (!o.gap.empty() && o.family != "near-tie")
-    return "--gap is for near-tie only";
+  if (!o.gap.empty() && o.family != "near-tie" && o.family != "sixth-decimal")
+    return "--gap is for near-tie and sixth-decimal only";
+  if (o.key != "times-n" && o.key != "shift-32")
+    return "--key takes times-n (smaller island times N plus the larger) or shift-32 (smaller times 2^32 plus the larger)";
   apply_family_defaults(o);
   Shape shape;
   int scale = 0;
@@ -272,7 +294,8 @@ std::string generate_instance(const std::vector<std::string> &given, std::string
   Random random = random_from(o.family + '|' + std::to_string(o.n) + '|' + std::to_string(o.m) + '|' +
                               std::to_string(o.t) + '|' + o.x + '|' + o.ec + '|' + o.er + '|' +
                               std::to_string(o.ec_decimals) + '|' + std::to_string(o.er_decimals) + '|' + o.seed +
-                              (o.family == "near-tie" ? '|' + o.gap : std::string()));
+                              (o.family == "near-tie" || o.family == "sixth-decimal" ? '|' + o.gap : std::string()) +
+                              (o.family == "hash-attack" ? '|' + o.key + '|' + std::to_string(o.buckets) : std::string()));
   std::vector<Record> records;
   if (error = build_family(shape, random, records); !error.empty())
     return o.family + ": " + error;

@@ -25,3 +25,26 @@ std::string near_tie(Shape &s, Random &r, std::vector<Record> &out);
 // listed before it, a dearer one whose cost rounds to the same single-precision
 // value: a solution that keeps costs in float cannot tell them apart.
 std::string close_costs(const Shape &s, Random &r, std::vector<Record> &out);
+
+// Pairs of islands whose keys, smaller island · N (or · 2^32, key_shift) plus
+// the larger, all fall into a few buckets of a hash table of shape.buckets
+// buckets: a forest of them joins nearly every island, the rest of M collides
+// too. Each portal is written with its smaller island first.
+std::string hash_attack(const Shape &s, Random &r, std::vector<Record> &out);
+
+// A connected graph of distinct costs at one shared rate, its portals sorted by
+// cost (family "sorted"), reverse-sorted, or organ-pipe.
+std::string sorted_order(const Shape &s, Random &r, std::vector<Record> &out);
+
+// Each island joined to two earlier ones at costs 10^-6 apart, the dearer listed
+// first, one shared rate: an epsilon comparison takes the dearer.
+std::string micro_gaps(const Shape &s, Random &r, std::vector<Record> &out);
+
+// A tree of rates with six decimals, and X set so that the least total at T
+// minus that at 0 is exactly shape.gap: a rate read short of its sixth decimal
+// picks the other end.
+std::string sixth_decimal(Shape &s, Random &r, std::vector<Record> &out);
+
+// Every portal at the dearest cost at T (X >= 0) or the cheapest (X < 0): the
+// least totals at both ends as large in size as the ranges allow.
+std::string extreme_totals(Shape &s, Random &r, std::vector<Record> &out);

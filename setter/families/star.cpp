@@ -5,17 +5,17 @@
 std::string star(const Shape &s, Random &r, std::vector<Record> &out) {
   if (!pairs_suffice(s))
     return "M exceeds the distinct pairs of N islands";
-  const std::int64_t first = ceil_to(s.ec_low, s.ec_unit);
-  if ((s.ec_high - first) / s.ec_unit < s.n)
-    return "--ec holds fewer than N distinct costs";
-  // One rate keeps the order of costs, and so Kruskal's order, at every t.
-  const std::int64_t rate = on_grid(r, s.er_low, s.er_high, s.er_unit);
+  // Kruskal's order: the hub's portals rising, at every t (or, where the costs
+  // cannot all differ, at T), and the rest dearer than all of them.
+  std::vector<Price> prices;
+  if (std::string why = rising_prices(s, r, s.n, prices); !why.empty())
+    return why;
   for (std::int32_t i = 1; i < s.n; ++i)
-    out.push_back({0, i, first + (i - 1) * s.ec_unit, rate});
-  const std::int64_t dear = first + (s.n - 1) * s.ec_unit;
-  distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), [&] { return on_grid(r, dear, s.ec_high, s.ec_unit); });
-  for (Record &rec : out)
-    rec.rate = rate;
+    out.push_back({0, i, prices[static_cast<std::size_t>(i - 1)].cost, prices[static_cast<std::size_t>(i - 1)].rate});
+  const Price dear = prices.back();
+  distinct_pairs(s, r, out, static_cast<std::size_t>(s.m), [&] { return on_grid(r, dear.cost, s.ec_high, s.ec_unit); });
+  for (std::size_t i = static_cast<std::size_t>(s.n - 1); i < out.size(); ++i)
+    out[i].rate = dear.rate;
   shuffle(r, out);
   // Either way round: whichever end a union-find puts under the other, about half
   // of the unions put the hub's whole tree under a new root.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "setter/families/generator.h"
 #include "setter/validation/statement_bounds.h"
@@ -52,6 +53,93 @@ std::vector<std::string> adapted(const std::string &family, std::int64_t n, cons
   return args;
 }
 
+// args with option set to value: replaced where args has it, else added.
+std::vector<std::string> with_option(std::vector<std::string> args, const std::string &option, const std::string &value) {
+  const auto at = std::find(args.begin(), args.end(), option);
+  if (at != args.end() && at + 1 != args.end())
+    *(at + 1) = value;
+  else
+    args.insert(args.end(), {option, value});
+  return args;
+}
+
+using Add = std::function<void(const std::string &, std::vector<std::string>)>;
+
+// The shapes a slow solution walks: stars and chains for a naive union-find,
+// colliding keys for a hash table, sorted orders for a hand-written quicksort.
+// Where the subtask's costs cannot all differ, its whole range of rates and its
+// largest T make them differ at T.
+void slow_shapes(const Subtask &s, std::int64_t top, const Add &add) {
+  const struct {
+    const char *family, *what, *option;
+  } shapes[] = {{"star", "star", ""},         {"star", "star-mirrored", "--mirror"},
+                {"chain", "chain", ""},       {"chain", "chain-mirrored-flipped", "--mirror"},
+                {"hash-attack", "hash-attack", ""}, {"hash-attack", "hash-attack-flipped", "--flip"},
+                {"hash-attack", "hash-attack-shift", "--key"}, {"sorted", "sorted", ""},
+                {"reverse-sorted", "reverse-sorted", ""}, {"organ-pipe", "organ-pipe", ""}};
+  for (const auto &shape : shapes) {
+    const std::int64_t n = std::string(shape.family) == "chain" ? std::max<std::int64_t>(top / 2, 2) : top;
+    std::vector<std::string> args = adapted(shape.family, n, s.bounds);
+    args = with_option(with_option(args, "--er", range_text(s.bounds.er)), "--t", plain_decimal(s.bounds.t.high));
+    if (std::string(shape.what) == "chain-mirrored-flipped")
+      args.push_back("--flip");
+    if (std::string(shape.option) == "--key")
+      args.insert(args.end(), {"--key", "shift-32"});
+    else if (*shape.option)
+      args.push_back(shape.option);
+    add(std::string(shape.what) + "-largest", args);
+  }
+}
+
+// Where the best t lies under each sign of X, each made within the bounds where
+// they allow it: rates all rising (costs climb with t) or all falling, and X
+// small against (N-1) times the least rate, so that the sign decides.
+void best_ends(const Bounds &b, std::int64_t top, const Add &add) {
+  const std::int64_t n = clamp(10, std::max(2.0, b.n.low), top);
+  if (b.t.high < 1 || n < 2 || n - 1 > b.m.high)
+    return;
+  const std::string t = std::to_string(clamp(10, std::max(1.0, b.t.low), b.t.high));
+  const std::string rising = plain_decimal(b.er.low) + ".." + plain_decimal(std::min(b.er.high, -1.0));
+  const std::string falling = plain_decimal(std::max(b.er.low, 1.0)) + ".." + plain_decimal(b.er.high);
+  const std::string calm = plain_decimal(std::max(b.er.low, 0.0)) + ".." + plain_decimal(std::min(b.er.high, 0.0));
+  const double negative = std::max(b.x.low, -1.0), positive = std::min(b.x.high, 1.0);
+  const struct {
+    const char *what;
+    bool possible;
+    std::string rates;
+    double x;
+  } ends[] = {{"x-negative-best-0", b.er.low <= -1 && b.x.low < 0, rising, negative},
+              {"x-negative-best-T", b.er.high >= 0 && b.x.low < 0, plain_decimal(std::max(b.er.low, 0.0)) + ".." + plain_decimal(b.er.high), negative},
+              {"x-zero-best-0", b.er.low <= -1 && b.x.low <= 0 && b.x.high >= 0, rising, 0},
+              {"x-zero-best-T", b.er.high >= 1 && b.x.low <= 0 && b.x.high >= 0, falling, 0},
+              {"x-positive-best-0", b.er.low <= 0 && b.x.high > 0, plain_decimal(b.er.low) + ".." + plain_decimal(std::min(b.er.high, 0.0)), positive},
+              {"x-positive-best-T", b.er.high >= 1 && b.x.high > 0, falling, positive},
+              {"ends-tied", b.er.low <= 0 && b.er.high >= 0 && b.x.low <= 0 && b.x.high >= 0, calm, 0}};
+  for (const auto &end : ends)
+    if (end.possible)
+      add(end.what, with_option(with_option(with_option(adapted("random", n, b), "--er", end.rates), "--x",
+                                            plain_decimal(end.x)),
+                                "--t", t));
+}
+
+// The derived extremes within the subtask's bounds: the largest totals in size
+// either way, where the best t lies under each sign of X, and the default set's
+// tests of precision, kept where the bounds allow them.
+void derived_tests(const Subtask &s, std::int64_t top, int decimals, const Add &add) {
+  const Bounds &b = s.bounds;
+  for (const bool negative : {false, true})
+    add(negative ? "extreme-totals-negative" : "extreme-totals",
+        {"extreme-totals", "--n", std::to_string(top), "--m", std::to_string(clamp(top, std::max(b.m.low, static_cast<double>(top - 1)), b.m.high)),
+         "--t", plain_decimal(b.t.high), "--x", plain_decimal(negative ? b.x.low : b.x.high), "--ec", range_text(b.ec),
+         "--er", range_text(b.er), "--ec-decimals", std::to_string(decimals), "--er-decimals", std::to_string(decimals)});
+  best_ends(b, top, add);
+  for (const TestSpec &t : default_tests("derived")) {
+    const std::string what = t.name.substr(t.name.find('-') + 1);
+    if (what.rfind("micro-gaps", 0) == 0 || what.rfind("sixth-decimal", 0) == 0)
+      add(what, std::vector<std::string>(t.args.begin(), t.args.end() - 2)); // its own seed follows
+  }
+}
+
 } // namespace
 
 std::vector<TestSpec> subtask_tests(const Subtask &s, const std::string &seed) {
@@ -60,7 +148,7 @@ std::vector<TestSpec> subtask_tests(const Subtask &s, const std::string &seed) {
     const std::string index = std::to_string(tests.size() + 1);
     args.push_back("--seed");
     args.push_back(seed + "-" + s.name + "-" + index);
-    tests.push_back({s.name + "-" + std::string(index.size() < 2 ? "0" : "") + index + "-" + what, args, s.name});
+    tests.push_back({what, args, s.name});
   };
   if (s.options.empty()) { // the statement's own bounds: the default set as it is
     for (TestSpec t : default_tests(seed))
@@ -105,13 +193,10 @@ std::vector<TestSpec> subtask_tests(const Subtask &s, const std::string &seed) {
     for (const std::int64_t n : {std::int64_t{4}, std::int64_t{7}, std::int64_t{10}, std::min<std::int64_t>(1000, top)})
       if (n >= b.n.low && n <= top)
         add(std::string(family) + "-n" + std::to_string(n), adapted(family, n, b));
-  // A naive union-find walks long chains from the hub, either way round.
+  derived_tests(s, top, decimals, add);
+  // The shapes that slow solutions fail on, at the subtask's own largest size.
   if (top >= 50000)
-    for (const bool mirrored : {false, true}) {
-      std::vector<std::string> args = adapted("star", top, b);
-      if (mirrored)
-        args.push_back("--mirror");
-      add(mirrored ? "star-mirrored-largest" : "star-largest", args);
-    }
+    slow_shapes(s, top, add);
+  number_tests(tests, s.name + "-");
   return tests;
 }

@@ -1,0 +1,70 @@
+// Slow: the last portal of each pair of islands found through a std::unordered_map
+// keyed on smaller island times N plus the larger: right, but every look-up
+// walks one long chain where the keys share a bucket.
+// Earns: small
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+#include <utility>
+#include <unordered_map>
+#include <vector>
+
+struct Portal {
+  int a, b;
+  double cost, rate;
+};
+
+int n, m, T;
+double X;
+std::vector<Portal> portals;
+
+int find(std::vector<int> &parent, int x) {
+  while (parent[x] != x)
+    x = parent[x] = parent[parent[x]];
+  return x;
+}
+
+// The least total at t, and the portals of a plan that reaches it.
+double cheapest(int t, std::vector<int> &taken) {
+  std::vector<double> at(portals.size());
+  for (size_t i = 0; i < portals.size(); ++i)
+    at[i] = portals[i].cost - portals[i].rate * t;
+  std::vector<int> order(portals.size()), parent(n);
+  std::iota(order.begin(), order.end(), 0);
+  std::iota(parent.begin(), parent.end(), 0);
+  std::sort(order.begin(), order.end(), [&](int i, int j) { return at[i] < at[j]; });
+  double total = t * X;
+  taken.clear();
+  for (int i : order) {
+    int x = find(parent, portals[i].a), y = find(parent, portals[i].b);
+    if (x != y) {
+      parent[x] = y;
+      total += at[i];
+      taken.push_back(i);
+    }
+  }
+  return total;
+}
+
+int main() {
+  if (std::scanf("%d %d %d %lf", &n, &m, &T, &X) != 4)
+    return 1;
+  std::vector<Portal> all(m);
+  std::unordered_map<long long, int> last; // the pair of islands, smaller first, to its last portal
+  for (int i = 0; i < m; ++i) {
+    Portal &p = all[i];
+    if (std::scanf("%d %d %lf %lf", &p.a, &p.b, &p.cost, &p.rate) != 4)
+      return 1;
+    last[static_cast<long long>(std::min(p.a, p.b)) * n + std::max(p.a, p.b)] = i;
+  }
+  for (int i = 0; i < m; ++i)
+    if (last[static_cast<long long>(std::min(all[i].a, all[i].b)) * n + std::max(all[i].a, all[i].b)] == i)
+      portals.push_back(all[i]);
+  std::vector<int> at_zero, at_end;
+  const double zero = cheapest(0, at_zero), end = cheapest(T, at_end);
+  const bool use_end = end < zero;
+  const std::vector<int> &plan = use_end ? at_end : at_zero;
+  std::printf("%d %d\n", use_end ? T : 0, static_cast<int>(plan.size()));
+  for (int i : plan)
+    std::printf("%d %d\n", portals[i].a, portals[i].b);
+}

@@ -1,0 +1,89 @@
+// Slow: a hand-written quicksort whose pivot is the first element of each part:
+// right, but quadratic on portals already sorted by cost, reverse-sorted, or
+// organ-pipe.
+// Earns: small
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+#include <utility>
+#include <vector>
+
+struct Portal {
+  int a, b;
+  double cost, rate;
+};
+
+int n, m, T;
+double X;
+std::vector<Portal> portals;
+
+int find(std::vector<int> &parent, int x) {
+  while (parent[x] != x)
+    x = parent[x] = parent[parent[x]];
+  return x;
+}
+
+// Sorts order[low..high] by at, the first element the pivot of each partition.
+void quicksort(std::vector<int> &order, const std::vector<double> &at, int low, int high) {
+  while (low < high) {
+    const double pivot = at[order[low]];
+    int i = low;
+    for (int j = low + 1; j <= high; ++j)
+      if (at[order[j]] < pivot)
+        std::swap(order[++i], order[j]);
+    std::swap(order[low], order[i]);
+    quicksort(order, at, low, i - 1);
+    low = i + 1;
+  }
+}
+
+// The least total at t, and the portals of a plan that reaches it.
+double cheapest(int t, std::vector<int> &taken) {
+  std::vector<double> at(portals.size());
+  for (size_t i = 0; i < portals.size(); ++i)
+    at[i] = portals[i].cost - portals[i].rate * t;
+  std::vector<int> order(portals.size()), parent(n);
+  std::iota(order.begin(), order.end(), 0);
+  std::iota(parent.begin(), parent.end(), 0);
+  quicksort(order, at, 0, static_cast<int>(order.size()) - 1);
+  double total = t * X;
+  taken.clear();
+  for (int i : order) {
+    int x = find(parent, portals[i].a), y = find(parent, portals[i].b);
+    if (x != y) {
+      parent[x] = y;
+      total += at[i];
+      taken.push_back(i);
+    }
+  }
+  return total;
+}
+
+int main() {
+  if (std::scanf("%d %d %d %lf", &n, &m, &T, &X) != 4)
+    return 1;
+  std::vector<Portal> all(m);
+  std::vector<std::pair<long long, int>> pairs(m); // (the pair of islands, the portal)
+  for (int i = 0; i < m; ++i) {
+    Portal &p = all[i];
+    if (std::scanf("%d %d %lf %lf", &p.a, &p.b, &p.cost, &p.rate) != 4)
+      return 1;
+    pairs[i] = {static_cast<long long>(std::max(p.a, p.b)) * n + std::min(p.a, p.b), i};
+  }
+  // A pair of islands names the last portal joining it; the portals kept in the
+  // order of the input.
+  std::sort(pairs.begin(), pairs.end());
+  std::vector<bool> last(m, false);
+  for (int i = 0; i < m; ++i)
+    last[pairs[i].second] = i + 1 == m || pairs[i + 1].first != pairs[i].first;
+  for (int i = 0; i < m; ++i)
+    if (last[i])
+      portals.push_back(all[i]);
+  std::vector<int> at_zero, at_end;
+  const double zero = cheapest(0, at_zero), end = cheapest(T, at_end);
+  const bool use_end = end < zero;
+  const std::vector<int> &plan = use_end ? at_end : at_zero;
+  std::printf("%d %d\n", use_end ? T : 0, static_cast<int>(plan.size()));
+  for (int i : plan)
+    std::printf("%d %d\n", portals[i].a, portals[i].b);
+}
