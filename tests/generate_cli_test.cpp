@@ -21,7 +21,8 @@ TEST(GenerateCli, UsageErrorsSayWhatToChange) {
   } cases[] = {
       {{"generate", "foo"},
        "setter generate: unknown family 'foo' (families: random, chain, duplicates, dear-copies, loops, negative, "
-       "best-at-0, best-at-T, ties, peak-late, peak-early, x-decides, star, extremes, near-tie, close-costs)"},
+       "best-at-0, best-at-T, ties, peak-late, peak-early, x-decides, star, extremes, near-tie, close-costs, "
+       "hash-attack, sorted, reverse-sorted, organ-pipe, micro-gaps, sixth-decimal, extreme-totals)"},
       {{"generate", "random", "--n", "0"}, "setter generate: --n takes a whole number in 1..262144"},
       {{"generate", "random", "--n=262145"}, "setter generate: --n takes a whole number in 1..262144"},
       {{"generate", "random", "--m", "x"}, "setter generate: --m takes a whole number in 0..262144"},

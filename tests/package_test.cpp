@@ -92,18 +92,18 @@ TEST(TestSet, TheSameSeedGivesTheSameBytes) {
   EXPECT_EQ(extensions, (std::set<std::string>{".in", ".ans", ".total", ".desc"}));
   EXPECT_TRUE(fs::is_regular_file(written().set + "/time-limit.yaml")); // a measurement, not the same bytes
   EXPECT_EQ(first.at("sample/1.in"), bytes_of(EXAMPLES_DIR "/instance.txt"));
-  EXPECT_EQ(first.at("secret/01-one-island.desc"),
+  EXPECT_EQ(first.at("secret/001-one-island.desc"),
             "setter generate random --n 1 --m 0 --t 5 --seed 1-1\nmeets: --distinct-pairs --no-loops\n");
-  EXPECT_EQ(first.at("secret/10-duplicates-n4.desc").substr(first.at("secret/10-duplicates-n4.desc").find('\n')),
+  EXPECT_EQ(first.at("secret/010-duplicates-n4.desc").substr(first.at("secret/010-duplicates-n4.desc").find('\n')),
             "\nmeets: --no-loops\n");
-  EXPECT_EQ(first.at("secret/16-loops-n4.desc").substr(first.at("secret/16-loops-n4.desc").find('\n')),
+  EXPECT_EQ(first.at("secret/016-loops-n4.desc").substr(first.at("secret/016-loops-n4.desc").find('\n')),
             "\nmeets: neither --distinct-pairs nor --no-loops\n");
   // Each .desc's first line remakes its .in, and what it says it meets holds.
-  const std::string desc = first.at("secret/13-dear-copies-n4.desc").substr(0, first.at("secret/13-dear-copies-n4.desc").find('\n') + 1);
+  const std::string desc = first.at("secret/013-dear-copies-n4.desc").substr(0, first.at("secret/013-dear-copies-n4.desc").find('\n') + 1);
   std::vector<std::string> args;
   for (std::size_t at = std::string("setter ").size(), end; at < desc.size(); at = end + 1)
     args.push_back(desc.substr(at, (end = desc.find_first_of(" \n", at)) - at));
-  EXPECT_EQ(run_program(kSetter, args).out, first.at("secret/13-dear-copies-n4.in"));
+  EXPECT_EQ(run_program(kSetter, args).out, first.at("secret/013-dear-copies-n4.in"));
 }
 
 // The default set reaches every end of every bound and holds the shapes that
@@ -234,11 +234,11 @@ TEST(KattisPackage, ValidatorsBuildAndJudge) {
 TEST(KattisPackage, ABrokenTestSetWritesNothing) {
   const std::string set = fresh_path("broken"), out = fresh_path("portalplan");
   ASSERT_EQ(run_program(kSetter, {"testset", set}).status, 0);
-  const std::string total = set + "/secret/02-t-zero.total";
+  const std::string total = set + "/secret/002-t-zero.total";
   ASSERT_EQ(std::system(("echo 1 > " + total).c_str()), 0);
   Ran r = run_program(kSetter, {"package", "kattis", set, out});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("02-t-zero"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("002-t-zero"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(out));
   EXPECT_FALSE(fs::exists(out + ".partial"));
   Ran misnamed = run_program(kSetter, {"package", "kattis", written().set, fresh_path("Portal-Plan")});

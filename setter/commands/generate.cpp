@@ -13,7 +13,8 @@ namespace {
 
 constexpr char kHelp[] = R"(usage: setter generate FAMILY [--n N] [--m M] [--t T] [--x X] [--seed S]
                        [--ec LO..HI] [--er LO..HI] [--ec-decimals D] [--er-decimals D]
-                       [--gap G] [--mirror] [--flip] [--checker-limits] [-o FILE]
+                       [--gap G] [--key times-n|shift-32] [--buckets P]
+                       [--mirror] [--flip] [--checker-limits] [-o FILE]
 
 Writes one instance in the canonical layout to standard output, or with -o
 FILE to FILE, which appears only when the whole instance is written (a failed
@@ -47,7 +48,8 @@ Families:
   star        island 0 joined to every other, dearer as the other's number
               grows, either way round: a union-find without path compression
               or union by size walks ever longer chains (needs N distinct
-              costs in --ec)
+              costs in --ec, or, at one rate each, distinct costs at T: a
+              wider --er, a larger --t; chain alike)
   extremes    random, with costs, rates and X at the ends of their ranges and
               one step inside them, all with six decimals (default T 10^6,
               X 10^6, --ec -10^6..10^6, --er -10^3..10^3)
@@ -59,6 +61,24 @@ Families:
               rounding to the same float as the cheaper: a solution in single
               precision cannot tell them (needs N >= 3, M >= 2N - 3, costs of
               magnitude 2^17 or more; default --ec 900000..1000000)
+  hash-attack portals whose keys, smaller island times N plus the larger
+              (--key shift-32: times 2^32), share a few buckets of a hash
+              table of --buckets buckets [351061: a std::unordered_map grown to
+              262144 keys; 277261 after reserve(262144)], each written smaller
+              island first (--flip: larger first); whole-number costs
+  sorted      a connected graph of distinct costs at one shared rate, sorted by
+              cost: a quicksort whose pivot is a part's first element takes
+              quadratic time (needs M distinct costs, or distinct costs at T)
+  reverse-sorted, organ-pipe   the same, in falling order, or rising then falling
+  micro-gaps  every island joined to two earlier ones at costs 10^-6 apart, the
+              dearer first, one shared rate: an epsilon comparison takes the
+              dearer (needs six decimals; default --ec -1..1, --er 0..0)
+  sixth-decimal a tree of rates of six decimals, X set so that the least total
+              at T minus the one at 0 is exactly --gap [1]: rates read short
+              of their sixth decimal pick the wrong end (default T 10^6)
+  extreme-totals every portal at the dearest cost at T (X >= 0) or the cheapest
+              (X < 0): the least totals as large in size as the ranges allow
+              (default T 10^6, X 10^6, --ec -10^6..10^6, --er -10^3..10^3)
 
 Options (defaults in brackets):
   --n N            islands [10]
@@ -71,9 +91,13 @@ Options (defaults in brackets):
                    10^5 islands 0..(room for 2N costs)]
   --er LO..HI      falls per unit of t [0..10; best-at-0 -10..0; best-at-T 1..10;
                    negative and x-decides -10..10]
-  --ec-decimals D  decimals of costs, 0..6 [2; extremes, near-tie, close-costs: 6]
-  --er-decimals D  decimals of rates, 0..6 [2; extremes, near-tie, close-costs: 6]
-  --gap G          near-tie: the least total at T minus the one at 0 [-0.000002]
+  --ec-decimals D  decimals of costs, 0..6 [2; extremes, near-tie, close-costs,
+                   micro-gaps: 6; the attacks and extreme-totals: 0]
+  --er-decimals D  decimals of rates, 0..6 [the same; sixth-decimal: 6]
+  --gap G          near-tie, sixth-decimal: the least total at T minus the one
+                   at 0 [near-tie -0.000002; sixth-decimal 1]
+  --key K          hash-attack: times-n or shift-32 [times-n]
+  --buckets P      hash-attack: the bucket count the keys crowd [351061]
   --mirror         island i written as N-1-i: the same instance numbered from
                    the other end
   --flip           every portal's two ends written the other way round
