@@ -6,5 +6,5 @@
 
 bool approx(double a, double b) {
   double d = std::fabs(a - b);
-  return d < 1e-6 || d / std::fabs(a) < 1e-8;
+  return d < kAbsoluteTolerance || d / std::fabs(a) < kRelativeTolerance;
 }

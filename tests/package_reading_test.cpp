@@ -128,7 +128,7 @@ TEST(KattisReading, GroupsInTheVerifiersOrder) {
 TEST(Statement, TheSubtaskTable) {
   std::vector<Subtask> subtasks;
   ASSERT_EQ(parse_subtasks("10 t-zero --t 0..0\n30 whole --decimals 0\n20 short --decimals 2\n40 full\n", "f", subtasks), "");
-  const std::string latex = statement_latex("Portal Plan", true, subtasks);
+  const std::string latex = statement_latex(StatementLanguage::english, "Portal Plan", true, subtasks);
   const std::size_t table = latex.find("\\begin{minipage}"), end = latex.find("\\end{minipage}");
   ASSERT_NE(table, std::string::npos);
   const std::string rows = latex.substr(table, end - table);
@@ -139,7 +139,33 @@ TEST(Statement, TheSubtaskTable) {
   EXPECT_NE(rows.find("4 & \\texttt{full} & 40 & no further constraints \\\\"), std::string::npos);
   EXPECT_LT(rows.find("t-zero"), rows.find("whole"));
   EXPECT_EQ(latex.find("Explanation of the sample"), std::string::npos); // it follows the sample, wherever that is
-  EXPECT_NE(sample_explanation_latex(true).find("\\section*{Explanation of the sample}"), std::string::npos);
+  const std::string chinese = statement_latex(StatementLanguage::chinese, "Portal Plan", true, subtasks);
+  EXPECT_NE(chinese.find("2 & \\texttt{whole} & 30 & $X$、$c_i$ 與 $r_i$ 皆為整數 \\\\"), std::string::npos) << chinese;
+  EXPECT_NE(chinese.find("\\section*{子任務}"), std::string::npos);
+}
+
+// Both statements hold the same facts: the statement's bounds and tolerance,
+// and the sample worked through from its own instance and plan.
+TEST(Statement, BothLanguagesFromTheSameFacts) {
+  for (const StatementLanguage language : {StatementLanguage::english, StatementLanguage::chinese}) {
+    const std::string latex = statement_latex(language, "Portal Plan", false, {});
+    for (const char *fact : {"262\\,144", "10^{6}", "10^{3}", "10^{-6}", "10^{-8}", "$6$"})
+      EXPECT_NE(latex.find(fact), std::string::npos) << fact;
+    EXPECT_EQ(latex.find('@'), std::string::npos); // every fact filled in
+  }
+  SampleWalk walk;
+  ASSERT_TRUE(walk_sample("4 5 3 2\n0 1 10 2\n1 2 8 1\n2 3 6 3\n0 3 9 0.5\n1 3 7 2\n", "3 3\n2 3\n1 3\n0 1\n", walk));
+  const std::string english = sample_explanation_latex(StatementLanguage::english, walk, true),
+                    chinese = sample_explanation_latex(StatementLanguage::chinese, walk, true);
+  for (const std::string &text : {english, chinese})
+    for (const char *fact : {"$10 - 2 \\cdot 3 = 4$", "$9 - 0.5 \\cdot 3 = 7.5$", "$6 - 3 + 1 + 4 = 8$", "$3 \\cdot 2 = 6$",
+                             "$22$", "$18$", "$13$", "$t = 3$"})
+      EXPECT_NE(text.find(fact), std::string::npos) << fact << "\n" << text;
+  EXPECT_NE(english.find("islands $2$ and $3$ (cost $-3$)"), std::string::npos) << english;
+  EXPECT_NE(chinese.find("$2$ 與 $3$ 之間（成本 $-3$）"), std::string::npos) << chinese;
+  EXPECT_NE(sample_explanation_latex(StatementLanguage::english, walk, false).find("Explanation of the sample below"),
+            std::string::npos);
+  EXPECT_FALSE(walk_sample("4 5 3 2\n0 1 10 2\n", "3 3\n", walk)); // no sound sample
 }
 
 } // namespace

@@ -351,6 +351,38 @@ TEST(SubtaskTests, TheCmsStatementAsContestantsReadIt) {
   EXPECT_LT(sample, explanation);
 }
 
+// With the option, the statement in Traditional Chinese too, in the checker's
+// own words: both PDFs, which CMS imports as en and zh, and statement.pdf a
+// link to the first language's, which CMS 1.4 reads.
+TEST(SubtaskTests, TheStatementInTraditionalChinese) {
+#ifdef CHECKER_SANITIZED
+  GTEST_SKIP() << "the checker of a sanitized build is linked dynamically: no CMS checker";
+#endif
+  if (std::system("command -v pdflatex > /dev/null 2>&1 && command -v pdftotext > /dev/null 2>&1 && "
+                  "kpsewhich CJKutf8.sty > /dev/null 2>&1 && kpsewhich c70bkai.fd > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "no pdflatex, pdftotext or Chinese LaTeX here";
+  const std::string out = fresh_dir() + "portalplan";
+  Ran r = run_setter("en", {"package", "cms", made().set, out, "--time-limit", "1", "--statement-languages", "en,zh-TW"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::is_regular_file(out + "/statement/english.pdf"));
+  EXPECT_EQ(fs::read_symlink(out + "/statement/statement.pdf").string(), "english.pdf");
+  EXPECT_EQ(YAML::LoadFile(out + "/task.yaml")["primary_language"].as<std::string>(), "en");
+  const std::string text_file = fresh_dir() + "chinese.txt";
+  ASSERT_EQ(std::system(("pdftotext " + out + "/statement/chinese.pdf " + text_file).c_str()), 0);
+  const std::string text = text_of(text_file);
+  for (const char *words : {"島嶼", "傳送門", "建設方案", "子任務", "t-zero", "small", "範例說明", "22", "18", "13", "0.5"})
+    EXPECT_NE(text.find(words), std::string::npos) << words << "\n" << text;
+  EXPECT_LT(text.find("範例"), text.find("範例說明"));
+  // Chinese first: it is the primary language, and statement.pdf points at it.
+  const std::string first = fresh_dir() + "portalplan";
+  ASSERT_EQ(run_setter("en", {"package", "cms", made().set, first, "--time-limit", "1", "--statement-languages", "zh-TW"}).status, 0);
+  EXPECT_EQ(fs::read_symlink(first + "/statement/statement.pdf").string(), "chinese.pdf");
+  EXPECT_FALSE(fs::exists(first + "/statement/english.pdf"));
+  EXPECT_EQ(YAML::LoadFile(first + "/task.yaml")["primary_language"].as<std::string>(), "zh");
+  EXPECT_EQ(run_setter("en", {"package", "cms", made().set, fresh_dir() + "p", "--statement-languages", "en,fr"}).status, 2);
+  EXPECT_EQ(run_setter("en", {"package", "cms", made().set, fresh_dir() + "p", "--statement-languages", "en,en"}).status, 2);
+}
+
 // A copy of the made set, for a test that changes it.
 std::string copy_of_made() {
   const std::string set = fresh_dir() + "copy";

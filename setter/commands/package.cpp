@@ -1,4 +1,5 @@
 // setter package FORMAT DIR OUT: a judge's problem package from a test set.
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -21,6 +22,7 @@ constexpr char kHelp[] = R"(usage: setter package kattis DIR OUT [--name NAME] [
                        [--messages en|zh-TW]
        setter package cms DIR OUT [--title TEXT] [--time-limit S]
                        [--memory-limit MIB] [--checker PATH] [--no-statement]
+                       [--statement-languages en,zh-TW]
                        [--score-mode MODE] [--feedback LEVEL] [--messages en|zh-TW]
 
 Writes a judge's problem package or task folder from the test set in DIR (as "setter testset"
@@ -63,6 +65,17 @@ cms: a CMS task folder in the italy_yaml layout, for cmsImportTask; OUT's last
                          checker, or checker-en with --messages en]
     --messages en        the checker's messages in English (checker-en)
     --no-statement       no statement (import with cmsImportTask --no-statement)
+    --statement-languages LANGS
+                         the statement in each of these, comma-separated: en
+                         (English), zh-TW (Traditional Chinese, in the words
+                         of the checker's messages: 島嶼, 傳送門, 建設方案);
+                         the first is the task's primary language [en]. With
+                         more than English, statement/english.pdf and
+                         statement/chinese.pdf, which CMS imports as en and zh,
+                         and statement/statement.pdf a link to the first, which
+                         CMS 1.4 reads. Chinese needs LaTeX's CJK package and
+                         the Arphic Kai font (Debian: latex-cjk-chinese
+                         latex-cjk-chinese-arphic-bkai00mp).
     --score-mode MODE    which submission counts: max (the best one), max_subtask
                          (the best one per subtask), max_tokened_last [max;
                          with subtasks, max_subtask]
@@ -81,6 +94,22 @@ bool parse_number(const std::string &text, double &value, double low, double hig
 int usage_error(const std::string &why) {
   std::fprintf(stderr, "setter package: %s\nsee setter package --help\n", why.c_str());
   return EXIT_USAGE;
+}
+
+// Reads "en,zh-TW" into languages, in order; false on another name or one twice.
+bool parse_languages(const std::string &text, std::vector<StatementLanguage> &languages) {
+  languages.clear();
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t comma = std::min(text.find(',', at), text.size());
+    const std::string name = text.substr(at, comma - at);
+    const StatementLanguage language = name == "zh-TW" ? StatementLanguage::chinese : StatementLanguage::english;
+    if ((name != "en" && name != "zh-TW") ||
+        std::find(languages.begin(), languages.end(), language) != languages.end())
+      return false;
+    languages.push_back(language);
+    at = comma + 1;
+  }
+  return true;
 }
 
 // Reads the test set at dir and checks every test; an empty string, or why no
@@ -114,7 +143,7 @@ int package_command(int argc, char **argv) {
   std::vector<std::string> positional;
   ProblemInfo info;
   TaskInfo task;
-  std::string time_limit, memory_limit, messages, checker;
+  std::string time_limit, memory_limit, messages, checker, languages;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -132,6 +161,7 @@ int package_command(int argc, char **argv) {
                          : arg == "--messages"     ? &messages
                          : arg == "--score-mode"   ? &task.score_mode
                          : arg == "--feedback"     ? &task.feedback_level
+                         : arg == "--statement-languages" ? &languages
                                                    : nullptr;
     if (arg == "--model")
       return usage_error("--model: the time limit is measured when the test set is written; give --model to "
@@ -166,6 +196,8 @@ int package_command(int argc, char **argv) {
   if (!memory_limit.empty() && (!parse_number(memory_limit, memory, 16, 65536) || memory != static_cast<int>(memory)))
     return usage_error("--memory-limit takes whole MiB, 16..65536");
   task.memory_mib = static_cast<int>(memory);
+  if (!languages.empty() && !parse_languages(languages, task.languages))
+    return usage_error("--statement-languages takes en and zh-TW, comma-separated, each once");
   TestSet set;
   std::string error = cms ? cms_task_ready(positional[2], task) : kattis_package_ready(positional[2]);
   if (error.empty())

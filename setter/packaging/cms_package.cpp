@@ -98,7 +98,8 @@ std::string task_yaml(const std::string &name, const TestSet &set, const TaskInf
       public_cases += (public_cases.empty() ? "" : ",") + std::to_string(i);
   YAML::Emitter out;
   out << YAML::BeginMap << YAML::Key << "name" << YAML::Value << name << YAML::Key << "title" << YAML::Value
-      << info.title << YAML::Key << "primary_language" << YAML::Value << "en" << YAML::Key << "time_limit"
+      << info.title << YAML::Key << "primary_language" << YAML::Value
+      << (info.languages.front() == StatementLanguage::chinese ? "zh" : "en") << YAML::Key << "time_limit"
       << YAML::Value << plain_decimal(info.time_limit) << YAML::Key << "memory_limit" << YAML::Value << info.memory_mib << YAML::Key
       << "n_input" << YAML::Value << set.tests.size() << YAML::Key << "public_testcases" << YAML::Value
       << YAML::DoubleQuoted << public_cases << YAML::Key << "infile" << YAML::Value << YAML::DoubleQuoted << ""
@@ -144,22 +145,40 @@ std::string copy_files(const fs::path &root, const TestSet &set, const TaskInfo 
   return {};
 }
 
+// The statement in each language: statement.pdf for English alone, as CMS has
+// always read it; else one PDF a language under the name CMS's loader maps to
+// its code (english.pdf to en, chinese.pdf to zh), and statement.pdf a link to
+// the primary one, which CMS 1.4 reads and the loader lets be.
+std::string write_statements(const fs::path &folder, const TestSet &set, const TaskInfo &info) {
+  std::error_code failure;
+  fs::create_directories(folder, failure);
+  const SetTest &sample = set.tests.front();
+  std::string input, output;
+  SampleWalk walk;
+  if (!read_text_file(sample.base + ".in", input).empty() || !read_text_file(sample.base + ".ans", output).empty() ||
+      !walk_sample(input, output, walk))
+    return sample.base + say(": cannot read the sample for the statement", "：無法讀取題目敘述要用的範例");
+  const bool english_alone = info.languages.size() == 1 && info.languages.front() == StatementLanguage::english;
+  for (const StatementLanguage language : info.languages) {
+    const std::string file = english_alone ? "statement.pdf" : language == StatementLanguage::chinese ? "chinese.pdf" : "english.pdf";
+    if (std::string error = write_statement_pdf(language, statement_latex(language, info.title, true, set.placement.subtasks),
+                                                input, output, walk, (folder / file).string());
+        !error.empty())
+      return error;
+  }
+  if (!english_alone)
+    fs::create_symlink(info.languages.front() == StatementLanguage::chinese ? "chinese.pdf" : "english.pdf",
+                       folder / "statement.pdf", failure);
+  return failure ? folder.string() + say(": cannot link statement.pdf", "：無法建立 statement.pdf 連結") : "";
+}
+
 std::string fill(const fs::path &root, const std::string &name, const TestSet &set, const TaskInfo &info) {
   if (std::string error = copy_files(root, set, info); !error.empty())
     return error;
   if (!put_file(root / "task.yaml", task_yaml(name, set, info)) || !put_file(root / kCmsNamesFile, names_yaml(set)) ||
       !put_file(root / "sol" / "model.cpp", embedded("solutions/accepted/model.cpp")))
     return root.string() + say(": cannot write the task's files", "：無法寫入任務的檔案");
-  if (!info.statement)
-    return {};
-  std::error_code failure;
-  fs::create_directories(root / "statement", failure);
-  const SetTest &sample = set.tests.front();
-  std::string input, output;
-  if (!read_text_file(sample.base + ".in", input).empty() || !read_text_file(sample.base + ".ans", output).empty())
-    return sample.base + say(": cannot read the sample for the statement", "：無法讀取題目敘述要用的範例");
-  return write_statement_pdf(statement_latex(info.title, true, set.placement.subtasks), input, output,
-                             (root / "statement" / "statement.pdf").string());
+  return info.statement ? write_statements(root / "statement", set, info) : "";
 }
 
 } // namespace
@@ -171,6 +190,10 @@ std::string cms_task_ready(const std::string &out, const TaskInfo &info) {
                      "：資料夾名稱即任務名稱，只能由 [a-z0-9_] 組成");
   if (info.statement && !on_path("pdflatex"))
     return no_pdflatex();
+  for (const StatementLanguage language : info.languages)
+    if (std::string why = info.statement && language == StatementLanguage::chinese ? no_chinese_latex() : "";
+        !why.empty())
+      return why;
   std::string why;
   if (!is_static_executable(info.checker, why))
     return info.checker + " " + why + say(": give the checker of the default build with --checker",

@@ -13,6 +13,7 @@
 #include "setter/storage/folder.h"
 #include "setter/testset/declared.h"
 #include "setter/validation/instance_file.h"
+#include "setter/validation/text_file.h"
 
 namespace fs = std::filesystem;
 
@@ -183,8 +184,14 @@ std::string fill_tests(const fs::path &root, const TestSet &set) {
 std::string fill(const fs::path &root, const TestSet &set, const ProblemInfo &info) {
   const Placement &placement = set.placement;
   const bool scoring = !placement.subtasks.empty();
-  const std::string statement =
-      statement_latex(info.name, scoring, placement.subtasks) + sample_explanation_latex(false);
+  std::string input, plan;
+  SampleWalk walk;
+  if (!read_text_file(set.tests.front().base + ".in", input).empty() ||
+      !read_text_file(set.tests.front().base + ".ans", plan).empty() || !walk_sample(input, plan, walk))
+    return set.tests.front().base + say(": cannot read the sample for the statement", "：無法讀取題目敘述要用的範例");
+  // Kattis's own class shows the sample after the statement: the explanation is its last section.
+  const std::string statement = statement_latex(StatementLanguage::english, info.name, scoring, placement.subtasks) +
+                                sample_explanation_latex(StatementLanguage::english, walk, false);
   bool ok = put_file(root / "problem.yaml", problem_yaml(info, scoring)) &&
             put_file(root / ".timelimit", plain_decimal(info.time_limit) + "\n") &&
             put_file(root / "problem_statement" / "problem.en.tex", statement) &&

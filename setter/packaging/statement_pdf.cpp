@@ -18,15 +18,45 @@ std::string no_pdflatex() {
              "找不到 pdflatex：請安裝（Debian：texlive-latex-base），或加上 --no-statement");
 }
 
-std::string write_statement_pdf(const std::string &statement, const std::string &sample_input,
-                                const std::string &sample_output, const std::string &pdf) {
+namespace {
+
+// A file's text as the statement shows it, on one page.
+std::string kept_together(const std::string &text) {
+  return "\\noindent\\begin{minipage}{\\linewidth}\n\\begin{verbatim}\n" + text + "\\end{verbatim}\n\\end{minipage}\n";
+}
+
+} // namespace
+
+std::string no_chinese_latex() {
+  // kpsewhich finds a TeX file as pdflatex would: the package, and the font's definitions for UTF-8.
+  for (const char *file : {"CJKutf8.sty", "c70bkai.fd"})
+    if (!on_path("kpsewhich") || run_logged({"kpsewhich", file}, "/dev/null", 60) != 0)
+      return say(std::string("a Chinese statement needs LaTeX's CJK package and the Arphic Kai font, and ") + file +
+                     " is missing: install them (Debian: latex-cjk-chinese latex-cjk-chinese-arphic-bkai00mp), or "
+                     "leave zh-TW out of --statement-languages",
+                 std::string("中文題目敘述需要 LaTeX 的 CJK 套件與文鼎楷書字型，但缺少 ") + file +
+                     "：請安裝（Debian：latex-cjk-chinese latex-cjk-chinese-arphic-bkai00mp），或將 zh-TW 從 "
+                     "--statement-languages 中移除");
+  return {};
+}
+
+std::string write_statement_pdf(StatementLanguage language, const std::string &statement,
+                                const std::string &sample_input, const std::string &sample_output,
+                                const SampleWalk &walk, const std::string &pdf) {
   if (!on_path("pdflatex"))
     return no_pdflatex();
-  const std::string tex = "\\documentclass[11pt]{article}\n\\usepackage[T1]{fontenc}\n"
-                          "\\newcommand{\\problemname}[1]{\\section*{#1}}\n\\begin{document}\n" + statement +
-                          "\n\\section*{Sample}\n\\subsection*{Input}\n\\begin{verbatim}\n" + sample_input +
-                          "\\end{verbatim}\n\\subsection*{Output}\n\\begin{verbatim}\n" + sample_output +
-                          "\\end{verbatim}\n" + sample_explanation_latex(true) + "\\end{document}\n";
+  const bool zh = language == StatementLanguage::chinese;
+  if (std::string why = zh ? no_chinese_latex() : ""; !why.empty())
+    return why;
+  const std::string tex = std::string("\\documentclass[11pt]{article}\n\\usepackage[T1]{fontenc}\n") +
+                          (zh ? "\\usepackage{CJKutf8}\n" : "") +
+                          "\\newcommand{\\problemname}[1]{\\section*{#1}}\n\\begin{document}\n" +
+                          (zh ? "\\begin{CJK}{UTF8}{bkai}\n" : "") + statement + "\n\\section*{" +
+                          (zh ? "範例" : "Sample") + "}\n\\subsection*{" + (zh ? "輸入" : "Input") +
+                          "}\n" + kept_together(sample_input) + "\\subsection*{" + (zh ? "輸出" : "Output") + "}\n" +
+                          kept_together(sample_output) +
+                          sample_explanation_latex(language, walk, true) + (zh ? "\\end{CJK}\n" : "") +
+                          "\\end{document}\n";
   std::string work = (fs::temp_directory_path() / "setter_statement_XXXXXX").string();
   if (!mkdtemp(work.data()))
     return say("cannot make a folder for pdflatex", "無法為 pdflatex 建立資料夾");
