@@ -137,69 +137,102 @@ std::string read_set(const std::string &dir, TestSet &set) {
              std::to_string(set.tests.size()) + " 組測資中有 " + std::to_string(broken.size()) + " 組有誤：未寫入任何檔案");
 }
 
-} // namespace
-
-int package_command(int argc, char **argv) {
+// What the command line says.
+struct Given {
   std::vector<std::string> positional;
   ProblemInfo info;
   TaskInfo task;
   std::string time_limit, memory_limit, messages, checker, languages;
+  bool help = false;
+};
+
+// Reads the arguments into given; an empty string, or the usage error.
+std::string read_arguments(int argc, char **argv, Given &g) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      std::fputs(kHelp, stdout);
-      return EXIT_DONE;
+      g.help = true;
+      return {};
     }
-    std::string *value = arg == "--name"           ? &info.name
-                         : arg == "--source"       ? &info.source
-                         : arg == "--license"      ? &info.license
-                         : arg == "--rights-owner" ? &info.rights_owner
-                         : arg == "--title"        ? &task.title
-                         : arg == "--time-limit"   ? &time_limit
-                         : arg == "--memory-limit" ? &memory_limit
-                         : arg == "--checker"      ? &checker
-                         : arg == "--messages"     ? &messages
-                         : arg == "--score-mode"   ? &task.score_mode
-                         : arg == "--feedback"     ? &task.feedback_level
-                         : arg == "--statement-languages" ? &languages
+    std::string *value = arg == "--name"           ? &g.info.name
+                         : arg == "--source"       ? &g.info.source
+                         : arg == "--license"      ? &g.info.license
+                         : arg == "--rights-owner" ? &g.info.rights_owner
+                         : arg == "--title"        ? &g.task.title
+                         : arg == "--time-limit"   ? &g.time_limit
+                         : arg == "--memory-limit" ? &g.memory_limit
+                         : arg == "--checker"      ? &g.checker
+                         : arg == "--messages"     ? &g.messages
+                         : arg == "--score-mode"   ? &g.task.score_mode
+                         : arg == "--feedback"     ? &g.task.feedback_level
+                         : arg == "--statement-languages" ? &g.languages
                                                    : nullptr;
     if (arg == "--model")
-      return usage_error("--model: the time limit is measured when the test set is written; give --model to "
-                         "setter testset or setter solve DIR, or give --time-limit");
+      return "--model: the time limit is measured when the test set is written; give --model to "
+             "setter testset or setter solve DIR, or give --time-limit";
     if (arg == "--no-statement")
-      task.statement = false;
+      g.task.statement = false;
     else if (value && i + 1 < argc)
       *value = argv[++i];
-    else if (!value && !arg.empty() && arg[0] != '-' && positional.size() < 3)
-      positional.push_back(arg);
+    else if (!value && !arg.empty() && arg[0] != '-' && g.positional.size() < 3)
+      g.positional.push_back(arg);
     else
-      return usage_error("unexpected argument '" + arg + "'");
+      return "unexpected argument '" + arg + "'";
   }
-  if (positional.size() < 3)
-    return usage_error("needs FORMAT, DIR and OUT");
-  const bool cms = positional[0] == "cms";
-  if (positional[0] != "kattis" && !cms)
-    return usage_error("unknown format '" + positional[0] + "' (known: kattis, cms)");
-  if (!time_limit.empty() && !parse_number(time_limit, task.time_limit, 0.1, 3600))
-    return usage_error("--time-limit takes seconds, 0.1..3600");
+  return {};
+}
+
+// Checks what was given and fills the package's information from it; an empty
+// string, or the usage error.
+std::string check_arguments(Given &g) {
+  ProblemInfo &info = g.info;
+  TaskInfo &task = g.task;
+  if (g.positional.size() < 3)
+    return "needs FORMAT, DIR and OUT";
+  if (g.positional[0] != "kattis" && g.positional[0] != "cms")
+    return "unknown format '" + g.positional[0] + "' (known: kattis, cms)";
+  if (!g.time_limit.empty() && !parse_number(g.time_limit, task.time_limit, 0.1, 3600))
+    return "--time-limit takes seconds, 0.1..3600";
   info.time_limit = task.time_limit;
-  if (!messages.empty() && messages != "en" && messages != "zh-TW")
-    return usage_error("--messages takes en or zh-TW");
-  info.english = messages == "en";
-  task.checker = !checker.empty() ? checker : beside_setter(info.english ? "checker-en" : "checker");
+  if (!g.messages.empty() && g.messages != "en" && g.messages != "zh-TW")
+    return "--messages takes en or zh-TW";
+  info.english = g.messages == "en";
+  task.checker = !g.checker.empty() ? g.checker : beside_setter(info.english ? "checker-en" : "checker");
   if (!task.score_mode.empty() && task.score_mode != "max" && task.score_mode != "max_subtask" &&
       task.score_mode != "max_tokened_last")
-    return usage_error("--score-mode takes max, max_subtask or max_tokened_last");
+    return "--score-mode takes max, max_subtask or max_tokened_last";
   if (task.feedback_level != "full" && task.feedback_level != "restricted" && task.feedback_level != "oi_restricted")
-    return usage_error("--feedback takes full, restricted or oi_restricted");
+    return "--feedback takes full, restricted or oi_restricted";
   double memory = task.memory_mib;
-  if (!memory_limit.empty() && (!parse_number(memory_limit, memory, 16, 65536) || memory != static_cast<int>(memory)))
-    return usage_error("--memory-limit takes whole MiB, 16..65536");
+  if (!g.memory_limit.empty() &&
+      (!parse_number(g.memory_limit, memory, 16, 65536) || memory != static_cast<int>(memory)))
+    return "--memory-limit takes whole MiB, 16..65536";
   task.memory_mib = static_cast<int>(memory);
-  if (!languages.empty() && !parse_languages(languages, task.languages))
-    return usage_error("--statement-languages takes en and zh-TW, comma-separated, each once");
+  if (!g.languages.empty() && !parse_languages(g.languages, task.languages))
+    return "--statement-languages takes en and zh-TW, comma-separated, each once";
+  return {};
+}
+
+} // namespace
+
+int package_command(int argc, char **argv) {
+  Given g;
+  std::string error = read_arguments(argc, argv, g);
+  if (error.empty() && g.help) {
+    std::fputs(kHelp, stdout);
+    return EXIT_DONE;
+  }
+  if (error.empty())
+    error = check_arguments(g);
+  if (!error.empty())
+    return usage_error(error);
+  const std::vector<std::string> &positional = g.positional;
+  ProblemInfo &info = g.info;
+  TaskInfo &task = g.task;
+  const std::string &time_limit = g.time_limit;
+  const bool cms = positional[0] == "cms";
   TestSet set;
-  std::string error = cms ? cms_task_ready(positional[2], task) : kattis_package_ready(positional[2]);
+  error = cms ? cms_task_ready(positional[2], task) : kattis_package_ready(positional[2]);
   if (error.empty())
     error = read_set(positional[1], set);
   if (error.empty() && time_limit.empty()) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -257,6 +258,49 @@ int make_entries(const std::vector<Named> &named, const PackageView &view, const
   return EXIT_DONE;
 }
 
+// The limits the options give, each checked; an empty string, or the usage
+// error. time, memory and output are left 0, 1024 and 8 where not given.
+std::string parse_limits(const Options &o, Limits &limits, double &time, double &memory, double &output) {
+  if (!o.time.empty() && !parse_positive(o.time, time, 3600))
+    return "--time-limit takes seconds, above 0 and at most 3600";
+  if (!o.memory.empty() && !parse_positive(o.memory, memory, 1 << 20))
+    return "--memory-limit takes MiB, above 0";
+  if (!o.output.empty() && !parse_positive(o.output, output, 1 << 20))
+    return "--output-limit takes MiB, above 0";
+  double processes = 64;
+  if (!o.processes.empty() && (!parse_positive(o.processes, processes, 1 << 16) || processes != static_cast<int>(processes)))
+    return "--process-limit takes a whole number of processes, 1 or more";
+  limits.processes = static_cast<int>(processes);
+  return {};
+}
+
+// As problemtools does: the accepted programs run first, under a provisional
+// limit, and the time limit is derived from their slowest run. Their tallies
+// go into tallies; returns the limit, and says where it came from.
+double time_from_accepted(const std::vector<Entry> &entries, const PackageView &view, const Limits &limits,
+                          const std::string &work, bool every_test,
+                          const std::function<void(const Entry &, const Trial &, const TrialRun &)> &progress,
+                          std::vector<Tally> &tallies, std::string &from) {
+  std::vector<Entry> accepted;
+  for (const Entry &e : entries)
+    if (e.expect == Expect::accepted)
+      accepted.push_back(e);
+  Limits provisional = limits;
+  provisional.time = 60;
+  provisional.margin = 1;
+  const std::vector<Tally> first = verify_programs(accepted, view, provisional, work, every_test, progress);
+  double slowest = 0;
+  for (std::size_t i = 0, j = 0; i < entries.size(); ++i)
+    if (entries[i].expect == Expect::accepted) {
+      slowest = std::max(slowest, first[j].slowest);
+      tallies[i] = first[j++];
+    }
+  from = accepted.empty() ? say("the default", "預設值")
+                          : say("5 times the slowest accepted run, " + seconds(slowest),
+                                "通過程式最慢一次執行 " + seconds(slowest) + " 的 5 倍");
+  return accepted.empty() ? 5 : time_limit_of(slowest);
+}
+
 // Processes that cannot be killed are waited for this long, then given up.
 constexpr double kGiveUpAfter = 2;
 
@@ -310,16 +354,8 @@ int verify_command(int argc, char **argv) {
     return usage_error("DIR comes first, and '" + o.dir + "' is not a folder of tests: setter verify DIR [PROGRAM...]");
   Limits limits;
   double time = 0, memory = 1024, output = 8;
-  if (!o.time.empty() && !parse_positive(o.time, time, 3600))
-    return usage_error("--time-limit takes seconds, above 0 and at most 3600");
-  if (!o.memory.empty() && !parse_positive(o.memory, memory, 1 << 20))
-    return usage_error("--memory-limit takes MiB, above 0");
-  if (!o.output.empty() && !parse_positive(o.output, output, 1 << 20))
-    return usage_error("--output-limit takes MiB, above 0");
-  double processes = 64;
-  if (!o.processes.empty() && (!parse_positive(o.processes, processes, 1 << 16) || processes != static_cast<int>(processes)))
-    return usage_error("--process-limit takes a whole number of processes, 1 or more");
-  limits.processes = static_cast<int>(processes);
+  if (std::string error = parse_limits(o, limits, time, memory, output); !error.empty())
+    return usage_error(error);
 
   PackageView view;
   if (!read_view(o.dir, view))
@@ -364,26 +400,8 @@ int verify_command(int argc, char **argv) {
     }
   };
   std::vector<Tally> tallies(entries.size());
-  if (time <= 0) { // as problemtools does: the accepted programs first, the limit from them
-    std::vector<Entry> accepted;
-    for (const Entry &e : entries)
-      if (e.expect == Expect::accepted)
-        accepted.push_back(e);
-    Limits provisional = limits;
-    provisional.time = 60;
-    provisional.margin = 1;
-    const std::vector<Tally> first = verify_programs(accepted, view, provisional, work, o.every_test, progress);
-    double slowest = 0;
-    for (std::size_t i = 0, j = 0; i < entries.size(); ++i)
-      if (entries[i].expect == Expect::accepted) {
-        slowest = std::max(slowest, first[j].slowest);
-        tallies[i] = first[j++];
-      }
-    time = accepted.empty() ? 5 : time_limit_of(slowest);
-    time_from = accepted.empty() ? say("the default", "預設值")
-                                 : say("5 times the slowest accepted run, " + seconds(slowest),
-                                       "通過程式最慢一次執行 " + seconds(slowest) + " 的 5 倍");
-  }
+  if (time <= 0)
+    time = time_from_accepted(entries, view, limits, work, o.every_test, progress, tallies, time_from);
   limits.time = time;
   std::fprintf(stderr, "setter verify: %s\n", header(entries.size(), view.trials.size(), o.dir, limits, time_from).c_str());
   std::fprintf(stderr, "setter verify: %s\n", isolation_text(run_isolation()).c_str());
