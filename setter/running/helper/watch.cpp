@@ -40,7 +40,8 @@ void reap_orphans(pid_t watched) {
 
 } // namespace
 
-void watch(const Started &started, const RunGroups &groups, const WatchLimits &limits, RunRecord &record, int &status) {
+void watch(const Started &started, const RunGroups &groups, const WatchLimits &limits, RunRecord &record, int &status,
+           double &cpu_seen) {
   const Clock::time_point begin = Clock::now();
   const bool scanning = groups_text(groups).empty(); // no group lists the tree: /proc is scanned, less often
   std::vector<pid_t> live;
@@ -55,9 +56,10 @@ void watch(const Started &started, const RunGroups &groups, const WatchLimits &l
     record.processes = std::max(record.processes, static_cast<int>(live.size()));
     record.peak_kib = std::max(record.peak_kib, resident_kib(live));
     const double wall = std::chrono::duration<double>(Clock::now() - begin).count();
+    cpu_seen = std::max(cpu_seen, tree_cpu(groups, live));
     if (limits.wall_seconds > 0 && wall > limits.wall_seconds)
       record.ended = Ended::wall_time;
-    else if (limits.cpu_seconds > 0 && tree_cpu(groups, live) > limits.cpu_seconds)
+    else if (limits.cpu_seconds > 0 && cpu_seen > limits.cpu_seconds)
       record.ended = Ended::cpu_time;
     else if (limits.memory_kib > 0 && (record.peak_kib > limits.memory_kib || group_out_of_memory(groups)))
       record.ended = Ended::memory;

@@ -15,5 +15,7 @@ struct WatchLimits {
 
 // Polls the run until its watched process ends, killing the tree when a limit
 // is passed; fills the record's wall time, peak, most processes and the limit
-// that ended it, and status with the watched process's wait status.
-void watch(const Started &started, const RunGroups &groups, const WatchLimits &limits, RunRecord &record, int &status);
+// that ended it, status with the watched process's wait status, and cpu_seen
+// with the most CPU time the tree was seen to have used.
+void watch(const Started &started, const RunGroups &groups, const WatchLimits &limits, RunRecord &record, int &status,
+           double &cpu_seen);
