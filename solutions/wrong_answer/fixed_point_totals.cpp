@@ -1,6 +1,7 @@
 // Wrong: every real kept exactly, as a whole number of millionths in 64 bits,
 // and the totals too: at the largest totals (about 2.6e14, or 2.6e20
-// millionths) the sum overflows and the ends compare wrongly.
+// millionths) the sum wraps past 2^63, as 64-bit arithmetic wraps, and the
+// ends compare wrongly.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -34,17 +35,17 @@ long long cheapest(int t, std::vector<int> &taken) {
   std::iota(order.begin(), order.end(), 0);
   std::iota(parent.begin(), parent.end(), 0);
   std::sort(order.begin(), order.end(), [&](int i, int j) { return at[i] < at[j]; });
-  long long total = t * X;
+  unsigned long long total = static_cast<unsigned long long>(t * X); // wraps, as the hardware would
   taken.clear();
   for (int i : order) {
     int x = find(parent, portals[i].a), y = find(parent, portals[i].b);
     if (x != y) {
       parent[x] = y;
-      total += at[i];
+      total += static_cast<unsigned long long>(at[i]);
       taken.push_back(i);
     }
   }
-  return total;
+  return static_cast<long long>(total);
 }
 
 int main() {
