@@ -24,19 +24,16 @@ const char *const kWrong[] = {"always_zero",     "always_end",     "ternary_sear
                               "base_cost_order", "epsilon_ties",   "truncated_rates", "fixed_point_totals",
                               "int_rate_product"};
 
-// The default test set in a folder of this process's own, removed at exit.
-struct Set {
-  std::string dir = fresh_dir() + "set";
-  ~Set() { fs::remove_all(fs::path(dir).parent_path()); }
+// The default test set, written once for every test file (see CMakeLists.txt).
+const struct {
+  std::string dir = DEFAULT_SET_DIR "/set";
 } set;
 
-// The tests of the default set, written once per process.
+// The tests of the default set.
 const std::vector<std::string> &test_names() {
   static std::vector<std::string> names;
   if (names.empty()) {
     const std::string &dir = set.dir;
-    Ran r = run_program(kSetter, {"testset", dir});
-    EXPECT_EQ(r.status, 0) << r.err;
     for (const char *part : {"sample", "secret"})
       for (const auto &entry : fs::directory_iterator(fs::path(dir) / part))
         if (entry.path().extension() == ".in")
