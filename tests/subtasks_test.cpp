@@ -72,7 +72,7 @@ TEST(SubtaskFile, ASubtaskNoInstanceCanKeepIsRefused) {
   const struct {
     const char *line, *why;
   } impossible[] = {
-      {"--n 2..2 --m 0..0", "N = 2 islands need at least 1 portals to be joined, but --m allows at most 0"},
+      {"--n 2..2 --m 0..0", "N = 2 islands need at least 1 portal to be joined, but --m allows at most 0"},
       {"--n 5..9 --m 1..3", "N = 5 islands need at least 4 portals to be joined, but --m allows at most 3"},
       {"--x 0.5..0.7 --decimals 0", "--x 0.5..0.7 holds no number with at most 0 digits after the point"},
       {"--n 2..5 --ec 0.2..0.4 --decimals 0", "no portal can be written: --ec 0.2..0.4 or --er -1000..1000 holds no number"},
@@ -450,7 +450,7 @@ TEST(SubtaskTests, AnEmptySubtaskIsRefusedEverywhere) {
   const std::string file = temp_file("100 all\n0 impossible --n 2..2 --m 0..0\n"), out = fresh_dir() + "set";
   Ran r = run_setter("en", {"testset", out, "--subtasks", file});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find(file + ":2: subtask impossible can hold no test: N = 2 islands need at least 1 portals"),
+  EXPECT_NE(r.err.find(file + ":2: subtask impossible can hold no test: N = 2 islands need at least 1 portal to be joined"),
             std::string::npos)
       << r.err;
   EXPECT_FALSE(fs::exists(out));

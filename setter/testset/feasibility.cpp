@@ -57,7 +57,7 @@ std::string why_no_instance(const Bounds &b) {
   const double n = std::max(1.0, std::ceil(b.n.low));
   if (b.m.high < n - 1)
     return say("N = " + plain_decimal(n) + " islands need at least " + plain_decimal(n - 1) +
-                   " portals to be joined, but --m allows at most " + plain_decimal(b.m.high),
+                   (n == 2 ? " portal" : " portals") + " to be joined, but --m allows at most " + plain_decimal(b.m.high),
                "N = " + plain_decimal(n) + " 座島嶼至少需要 " + plain_decimal(n - 1) + " 條傳送門才能連通，但 --m 最多只允許 " +
                    plain_decimal(b.m.high));
   return say("no N in " + range_text(b.n) + " has room for M in " + range_text(b.m) + " portals" +
