@@ -2,6 +2,9 @@
 #pragma once
 #include <string>
 
+// This test process's own folder, ending with a separator; removed at exit.
+const std::string &scratch_dir();
+
 // Writes text to a fresh file in the test's temporary folder and returns its path.
 std::string temp_file(const std::string &text);
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "support/binary.h"
+#include "support/files.h"
 
 namespace fs = std::filesystem;
 
@@ -15,7 +16,7 @@ std::vector<Programs> programs() {
 }
 
 std::string fresh_dir() {
-  std::string pattern = fs::temp_directory_path() / "checker_feedback_XXXXXX";
+  std::string pattern = scratch_dir() + "dir_XXXXXX";
   return std::string(mkdtemp(pattern.data())) + "/";
 }
 
