@@ -58,21 +58,21 @@ bool regex_codenames(const std::string &regex, std::vector<std::string> &codenam
 // The codenames of one group of score_type_parameters, as CMS takes them: a
 // list of codenames, a count of tests on from next in CMS's order of codenames
 // (as strings), or a regex. Sets error when it cannot be read back.
-std::vector<std::string> group_tests(const YAML::Node &spec, const std::vector<std::string> &sorted, std::size_t &next,
+std::vector<std::string> group_tests(const YAML::Node &listed, const std::vector<std::string> &sorted, std::size_t &next,
                                      std::string &error) {
   std::vector<std::string> codenames;
   std::size_t count = 0;
-  if (spec.IsSequence()) {
-    for (const auto &c : spec)
+  if (listed.IsSequence()) {
+    for (const auto &c : listed)
       codenames.push_back(c.as<std::string>());
-  } else if (spec.Tag() != "!" && YAML::convert<std::size_t>::decode(spec, count)) { // a plain number, not quoted
+  } else if (listed.Tag() != "!" && YAML::convert<std::size_t>::decode(listed, count)) { // a plain number, not quoted
     for (std::size_t i = 0; i < count && next < sorted.size(); ++i)
       codenames.push_back(sorted[next++]);
     if (codenames.size() < count)
       error = say("its groups count more tests than there are", "群組的測資數多於實際測資");
-  } else if (!regex_codenames(spec.as<std::string>(), codenames)) {
-    error = say("a group's regex '" + spec.as<std::string>() + "' is not of the form setter writes, ^(?:CODENAME|...)$",
-                "群組的正規表示式「" + spec.as<std::string>() + "」不是 setter 寫出的形式 ^(?:CODENAME|...)$");
+  } else if (!regex_codenames(listed.as<std::string>(), codenames)) {
+    error = say("a group's regex '" + listed.as<std::string>() + "' is not of the form setter writes, ^(?:CODENAME|...)$",
+                "群組的正規表示式「" + listed.as<std::string>() + "」不是 setter 寫出的形式 ^(?:CODENAME|...)$");
   }
   return codenames;
 }

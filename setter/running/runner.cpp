@@ -26,26 +26,26 @@ std::string seconds(double s) {
   return text;
 }
 
-std::vector<std::string> helper_arguments(const RunSpec &spec) {
-  std::vector<std::string> args = {run_helper_path(), "--parent", std::to_string(getpid()), "--stdin", spec.input,
-                                   "--stdout", spec.output, "--stderr", spec.error};
+std::vector<std::string> helper_arguments(const RunRequest &request) {
+  std::vector<std::string> args = {run_helper_path(), "--parent", std::to_string(getpid()), "--stdin", request.input,
+                                   "--stdout", request.output, "--stderr", request.error};
   const auto add = [&](const char *option, const std::string &value) { args.insert(args.end(), {option, value}); };
-  if (spec.wall_seconds > 0)
-    add("--wall", seconds(spec.wall_seconds));
-  if (spec.cpu_seconds > 0)
-    add("--cpu", seconds(spec.cpu_seconds));
-  if (spec.memory_kib > 0)
-    add("--memory", std::to_string(spec.memory_kib));
-  if (spec.output_bytes > 0)
-    add("--output", std::to_string(spec.output_bytes));
-  if (spec.stack_kib > 0)
-    add("--stack", std::to_string(spec.stack_kib));
-  if (spec.processes > 0)
-    add("--processes", std::to_string(spec.processes));
-  if (spec.clean_environment)
+  if (request.wall_seconds > 0)
+    add("--wall", seconds(request.wall_seconds));
+  if (request.cpu_seconds > 0)
+    add("--cpu", seconds(request.cpu_seconds));
+  if (request.memory_kib > 0)
+    add("--memory", std::to_string(request.memory_kib));
+  if (request.output_bytes > 0)
+    add("--output", std::to_string(request.output_bytes));
+  if (request.stack_kib > 0)
+    add("--stack", std::to_string(request.stack_kib));
+  if (request.processes > 0)
+    add("--processes", std::to_string(request.processes));
+  if (request.clean_environment)
     args.push_back("--clean-env");
   args.push_back("--");
-  args.insert(args.end(), spec.argv.begin(), spec.argv.end());
+  args.insert(args.end(), request.argv.begin(), request.argv.end());
   return args;
 }
 
@@ -102,7 +102,7 @@ int spawn_and_read(const std::vector<std::string> &args, std::string &text, bool
 
 std::string run_helper_path() { return beside_setter("setter-run"); }
 
-RunRecord run_program(const RunSpec &spec, std::string &why) {
+RunRecord run_program(const RunRequest &request, std::string &why) {
   RunRecord record;
   if (access(run_helper_path().c_str(), X_OK) != 0) {
     why = run_helper_path() + say(": setter's run helper is missing: build it beside setter (cmake --build build)",
@@ -110,23 +110,23 @@ RunRecord run_program(const RunSpec &spec, std::string &why) {
     return record;
   }
   std::string text;
-  const int status = spawn_and_read(helper_arguments(spec), text, true);
+  const int status = spawn_and_read(helper_arguments(request), text, true);
   if (status != 0 || !parse_record(text, record)) {
     record = {};
-    why = spec.argv.front() + say(": the run was stopped before it gave its record", "：執行在回報結果前就被中止");
+    why = request.argv.front() + say(": the run was stopped before it gave its record", "：執行在回報結果前就被中止");
   } else if (!record.started) {
-    why = spec.argv.front() + say(": cannot be started", "：無法啟動");
+    why = request.argv.front() + say(": cannot be started", "：無法啟動");
   }
   return record;
 }
 
 int run_logged(const std::vector<std::string> &argv, const std::string &log, double wall_seconds) {
-  RunSpec spec;
-  spec.argv = argv;
-  spec.output = spec.error = log;
-  spec.wall_seconds = wall_seconds;
+  RunRequest request;
+  request.argv = argv;
+  request.output = request.error = log;
+  request.wall_seconds = wall_seconds;
   std::string why;
-  const RunRecord record = run_program(spec, why);
+  const RunRecord record = run_program(request, why);
   return record.started && record.exited && record.ended == Ended::none ? record.status : -1;
 }
 

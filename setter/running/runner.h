@@ -9,7 +9,7 @@
 
 #include "setter/running/run_record.h"
 
-struct RunSpec {
+struct RunRequest {
   std::vector<std::string> argv;   // the program and its arguments; argv[0] looked up on the PATH
   std::string input = "/dev/null", output = "/dev/null", error = "/dev/null"; // error may be output
   double wall_seconds = 0;         // the run is killed then; 0: never
@@ -21,10 +21,10 @@ struct RunSpec {
   bool clean_environment = false;  // a fixed PATH and LANG=C alone, as judges give; else setter's own
 };
 
-// Runs spec through setter-run and waits for it. A run that setter-run could not
+// Runs request through setter-run and waits for it. A run that setter-run could not
 // start, or whose record it did not give, comes back with started false and
 // why set.
-RunRecord run_program(const RunSpec &spec, std::string &why);
+RunRecord run_program(const RunRequest &request, std::string &why);
 
 // Runs argv (a compiler, pdflatex) with no input and both output streams into the
 // file at log, in setter's own environment, for at most wall_seconds; its exit

@@ -45,12 +45,12 @@ std::string compile_model(const std::string &folder, std::string &program) {
 // The CPU seconds of one run of program on input over its whole tree; false
 // when it fails (a model must not) or runs too long.
 bool timed_run(const std::string &program, const std::string &input, double &seconds) {
-  RunSpec spec;
-  spec.argv = {program};
-  spec.input = input;
-  spec.wall_seconds = spec.cpu_seconds = kLongestModelRun;
+  RunRequest request;
+  request.argv = {program};
+  request.input = input;
+  request.wall_seconds = request.cpu_seconds = kLongestModelRun;
   std::string why;
-  const RunRecord record = run_program(spec, why);
+  const RunRecord record = run_program(request, why);
   seconds = record.user + record.system;
   return record.started && record.exited && record.status == 0 && record.ended == Ended::none;
 }

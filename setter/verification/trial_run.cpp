@@ -41,17 +41,17 @@ Verdict untimed_verdict(const RunRecord &record, const Trial &trial, const std::
 
 TrialRun run_trial(const Program &program, const Trial &trial, const Limits &limits, const std::string &work) {
   TrialRun run;
-  RunSpec spec;
-  spec.argv = program.argv;
-  spec.input = trial.input;
-  spec.output = work + "/output";
-  spec.wall_seconds = spec.cpu_seconds = limits.time * limits.margin;
-  spec.memory_kib = spec.stack_kib = limits.memory_kib; // a stack as large as the memory, as judges give
-  spec.output_bytes = limits.output_bytes;
-  spec.processes = limits.processes;
-  spec.clean_environment = true;
+  RunRequest request;
+  request.argv = program.argv;
+  request.input = trial.input;
+  request.output = work + "/output";
+  request.wall_seconds = request.cpu_seconds = limits.time * limits.margin;
+  request.memory_kib = request.stack_kib = limits.memory_kib; // a stack as large as the memory, as judges give
+  request.output_bytes = limits.output_bytes;
+  request.processes = limits.processes;
+  request.clean_environment = true;
   std::string why;
-  const RunRecord record = run_program(spec, why);
+  const RunRecord record = run_program(request, why);
   if (!record.started) {
     run.verdict = run.at_margin = Verdict::run_time_error;
     run.status = 127;
@@ -70,10 +70,10 @@ TrialRun run_trial(const Program &program, const Trial &trial, const Limits &lim
   run.past_margin = run.killed || signal == SIGXCPU || run.cpu > limits.time * limits.margin;
   // Judged where the output counts: within the limit, or within the margin.
   const Verdict untimed = run.killed || over_memory ? Verdict::run_time_error
-                                                    : untimed_verdict(record, trial, spec.output, limits, run);
+                                                    : untimed_verdict(record, trial, request.output, limits, run);
   run.verdict = over_memory ? Verdict::memory_limit : over_time ? Verdict::time_limit : untimed;
   run.at_margin = over_memory ? Verdict::memory_limit : run.past_margin ? Verdict::time_limit : untimed;
-  std::remove(spec.output.c_str());
+  std::remove(request.output.c_str());
   return run;
 }
 
