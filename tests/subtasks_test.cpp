@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -167,6 +168,33 @@ TEST(SubtaskTests, EachSubtaskReachesItsOwnEnds) {
       EXPECT_EQ(entry.path().stem().string().rfind(t_zero && !small ? "t-zero-" : "", 0), 0u);
     }
   EXPECT_GT(both, 5);
+}
+
+// However small a subtask, the shapes that slow solutions fail on are made at
+// its own largest size: a naive union-find's stars and chains (a chain on half
+// the islands, with twice as many portals), a pair-keyed hash table's colliding
+// keys, a quicksort's sorted orders.
+TEST(SubtaskTests, EachSubtaskHoldsTheSlowShapesAtItsLargest) {
+  const Made &m = made();
+  std::map<std::string, long> islands; // "SUBTASK what" to the test's N
+  const std::regex name("([a-z-]+?)-[0-9]+-(.+)-largest");
+  for (const auto &entry : fs::directory_iterator(m.set + "/secret")) {
+    std::smatch parts;
+    const std::string stem = entry.path().stem().string();
+    if (entry.path().extension() == ".in" && std::regex_match(stem, parts, name)) {
+      std::ifstream in(entry.path());
+      in >> islands[parts[1].str() + " " + parts[2].str()];
+    }
+  }
+  for (const char *subtask : {"t-zero", "small"})
+    for (const auto &[shape, n] : {std::pair{"star", 100}, {"star-mirrored", 100}, {"chain", 50},
+                                   {"chain-mirrored-flipped", 50}, {"hash-attack", 100}, {"hash-attack-flipped", 100},
+                                   {"hash-attack-shift", 100}, {"sorted", 100}, {"reverse-sorted", 100},
+                                   {"organ-pipe", 100}}) {
+      const std::string key = std::string(subtask) + " " + shape;
+      EXPECT_TRUE(islands.count(key)) << key << " missing\n" << m.report;
+      EXPECT_GE(islands[key], n) << key;
+    }
 }
 
 TEST(SubtaskTests, CmsGroupsNameEachSubtasksTests) {

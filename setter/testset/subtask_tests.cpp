@@ -194,9 +194,9 @@ std::vector<TestSpec> subtask_tests(const Subtask &s, const std::string &seed) {
       if (n >= b.n.low && n <= top)
         add(std::string(family) + "-n" + std::to_string(n), adapted(family, n, b));
   derived_tests(s, top, decimals, add);
-  // The shapes that slow solutions fail on, at the subtask's own largest size.
-  if (top >= 50000)
-    slow_shapes(s, top, add);
+  // The shapes that slow solutions fail on, at the subtask's own largest size,
+  // however small: a subtask's time limit is the whole problem's.
+  slow_shapes(s, top, add);
   number_tests(tests, s.name + "-");
   return tests;
 }

@@ -11,8 +11,9 @@
 // subtask with the statement's own bounds, the default tests. Otherwise every
 // family at N = 4, 7, 10 and the largest N up to 1000 that the bounds allow,
 // each option the family would take outside the bounds brought within them;
-// the largest values and the smallest of every bound; and, when the bounds allow
-// large N, stars either way round at the largest. A family that cannot be made
+// the largest values and the smallest of every bound; and the shapes slow
+// solutions fail on (stars, chains, colliding keys, sorted orders) at the
+// subtask's largest size, however small. A family that cannot be made
 // within the bounds fails to generate or generates beyond them, and is left out
 // by the caller.
 std::vector<TestSpec> subtask_tests(const Subtask &s, const std::string &seed);
