@@ -25,15 +25,13 @@ const char *const kWrong[] = {"always_zero",     "always_end",     "ternary_sear
                               "int_rate_product"};
 
 // The default test set, written once for every test file (see CMakeLists.txt).
-const struct {
-  std::string dir = DEFAULT_SET_DIR "/set";
-} set;
+const std::string kSetDir = DEFAULT_SET_DIR "/set";
 
 // The tests of the default set.
 const std::vector<std::string> &test_names() {
   static std::vector<std::string> names;
   if (names.empty()) {
-    const std::string &dir = set.dir;
+    const std::string &dir = kSetDir;
     for (const char *part : {"sample", "secret"})
       for (const auto &entry : fs::directory_iterator(fs::path(dir) / part))
         if (entry.path().extension() == ".in")
@@ -161,7 +159,7 @@ long long longest_sorted_run(const std::string &test) {
 // The links that finds walk, for each way of linking roots, in setter
 // coverage's report on the default set.
 double links_walked(const std::string &rule) {
-  static const std::string report = run_setter("en", {"coverage", set.dir}).out;
+  static const std::string report = run_setter("en", {"coverage", kSetDir}).out;
   const std::size_t at = report.find("    " + rule + ": ");
   EXPECT_NE(at, std::string::npos) << report;
   const std::size_t comma = report.find(", ", at);
